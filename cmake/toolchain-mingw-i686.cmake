@@ -1,0 +1,6 @@
+# i686 Windows with MinGW-w64 (posix thread model): the build Palm Desktop's
+# 32-bit libraries need. It is compiled and inspected here, never run.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86)
+set(CORVANE_MINGW_TRIPLE i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw-common.cmake)

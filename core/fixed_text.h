@@ -1,0 +1,62 @@
+// Bounded handling of fixed-width text fields.
+//
+// Every text that the program stores in a record or receives from a file, the
+// registry or a library lives in a field of known width and may arrive without
+// its terminating zero. These helpers never look past the field's width.
+#pragma once
+
+#include <cstddef>
+
+namespace corvane {
+
+// Length of the text in a field of `width` bytes: up to the first zero byte,
+// or the whole width when the field holds no terminator.
+inline std::size_t FieldLength(const char* field, std::size_t width) {
+    std::size_t length = 0;
+    while (length < width && field[length] != '\0') ++length;
+    return length;
+}
+
+// Copies the text of a `sourceWidth`-byte field into a buffer of `targetSize`
+// bytes and always terminates it. Returns false, leaving the buffer empty, when
+// the text and its terminator do not fit.
+inline bool CopyField(char* target, std::size_t targetSize, const char* source, std::size_t sourceWidth) {
+    if (target == nullptr || targetSize == 0) return false;
+    const std::size_t length = FieldLength(source, sourceWidth);
+    if (length >= targetSize) {
+        target[0] = '\0';
+        return false;
+    }
+    for (std::size_t i = 0; i < length; ++i) target[i] = source[i];
+    target[length] = '\0';
+    return true;
+}
+
+// Appends `text` (a terminated string) to the terminated string in `target`.
+// Returns false, leaving `target` as it was, when the result would not fit.
+inline bool AppendText(char* target, std::size_t targetSize, const char* text) {
+    const std::size_t start = FieldLength(target, targetSize);
+    if (start >= targetSize) return false;
+    std::size_t length = 0;
+    while (text[length] != '\0') ++length;
+    if (start + length >= targetSize) return false;
+    for (std::size_t i = 0; i <= length; ++i) target[start + i] = text[i];
+    return true;
+}
+
+// Compares the text of a `width`-byte field with a terminated string, byte by
+// byte as strcmp does, without reading past the field. Negative, zero or
+// positive like strcmp.
+inline int CompareField(const char* field, std::size_t width, const char* text) {
+    for (std::size_t i = 0; i < width; ++i) {
+        const auto a = static_cast<unsigned char>(field[i]);
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (a != b) return a < b ? -1 : 1;
+        if (a == '\0') return 0;
+    }
+    // The whole field matched without a terminator: it equals `text` only when
+    // `text` ends here too; otherwise the field is the shorter string.
+    return text[width] == '\0' ? 0 : -1;
+}
+
+}  // namespace corvane

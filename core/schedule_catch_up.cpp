@@ -1,0 +1,37 @@
+#include "schedule_catch_up.h"
+
+#include <cstring>
+
+#include "date_time_text.h"
+#include "fixed_text.h"
+
+namespace corvane {
+
+ClockTexts MakeClockTexts(const LocalTime& now) {
+    ClockTexts texts{};
+    WriteDateText({now.Year, now.Month, now.Day}, texts.Date);
+    WriteTimeText(now.Hour, now.Minute, texts.Time);
+    texts.Weekday = now.Weekday;
+    return texts;
+}
+
+bool IsPastDue(const ScheduleRecord& record, const ClockTexts& now) {
+    const int byDate = CompareField(record.SyncDate, sizeof record.SyncDate, now.Date);
+    if (byDate != 0) return byDate < 0;
+    return CompareField(record.SyncTime, sizeof record.SyncTime, now.Time) < 0;
+}
+
+int32_t CatchUpDays(const ScheduleRecord& record, int32_t clockWeekday) {
+    if (record.Kind == skDaily || record.Kind == skEveryNDays) return 1;
+    const int32_t days = ((ClockWeekdayOfIndex(record.Param) - clockWeekday) % 7 + 7) % 7;
+    return days == 0 ? 7 : days;
+}
+
+void CatchUp(ScheduleRecord& record, const ClockTexts& now) {
+    DateTimeText text{};
+    std::memcpy(text.Date, now.Date, sizeof text.Date);
+    ShiftDateTime(ShiftMode::Days, CatchUpDays(record, now.Weekday), &text);
+    std::memcpy(record.SyncDate, text.Date, sizeof record.SyncDate);
+}
+
+}  // namespace corvane

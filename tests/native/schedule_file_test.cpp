@@ -1,0 +1,125 @@
+#include "schedule_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "schedule_test_support.h"
+
+namespace corvane {
+namespace {
+
+using testing::DateOf;
+using testing::JuneWeekTime;
+using testing::MakeRecord;
+
+std::vector<unsigned char> Bytes(const std::vector<ScheduleRecord>& records) {
+    std::vector<unsigned char> bytes(records.size() * sizeof(ScheduleRecord));
+    if (!records.empty()) std::memcpy(bytes.data(), records.data(), bytes.size());
+    return bytes;
+}
+
+class ScheduleFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        path_ = ::testing::TempDir() + "cvsche_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".dat";
+        std::remove(path_.c_str());
+    }
+    void TearDown() override { std::remove(path_.c_str()); }
+
+    void Write(const std::vector<unsigned char>& bytes) const {
+        std::ofstream out(path_, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    std::string path_;
+    const LocalTime now_ = JuneWeekTime(3, 8, 0);  // Wednesday 3 June 2026, 08:00
+};
+
+TEST_F(ScheduleFileTest, MissingFileGivesAnEmptyList) {
+    ScheduleListHolder holder;
+    EXPECT_EQ(ScheduleListLoadFile(holder, path_.c_str(), now_), 1);
+    ASSERT_NE(holder, nullptr);
+    EXPECT_EQ(ScheduleListCount(holder), 0);
+    EXPECT_TRUE(ScheduleFileBytes(holder).empty());
+}
+
+TEST_F(ScheduleFileTest, NoPathGivesAnEmptyListAndZero) {
+    ScheduleListHolder holder = std::make_unique<ScheduleList>();
+    holder->Records.push_back(testing::NewRecord(1));
+    EXPECT_EQ(ScheduleListLoadFile(holder, nullptr, now_), 0);
+    ASSERT_NE(holder, nullptr);
+    EXPECT_EQ(ScheduleListCount(holder), 0);
+}
+
+TEST_F(ScheduleFileTest, FutureRecordsComeBackByteForByte) {
+    std::vector<ScheduleRecord> records = {
+        MakeRecord(1, skDaily, 0, "0800", "20260603"),
+        MakeRecord(0xFFFFFFFFu, skWeekly, 6, "2359", "20301231"),
+        MakeRecord(3, skEveryNDays, -2, "0000", "20260604"),
+    };
+    records[1].Reserved[0] = 0xAB;  // reserved bytes are kept as read
+    records[1].Reserved[1] = 0xCD;
+    const auto bytes = Bytes(records);
+    Write(bytes);
+    ScheduleListHolder holder;
+    ASSERT_EQ(ScheduleListLoadFile(holder, path_.c_str(), now_), 1);
+    EXPECT_EQ(ScheduleListCount(holder), 3);
+    EXPECT_EQ(ScheduleFileBytes(holder), bytes);
+}
+
+TEST_F(ScheduleFileTest, PastDueRecordsAreCaughtUpOnLoad) {
+    Write(Bytes({
+        MakeRecord(1, skDaily, 0, "0800", "20260603"),   // the current minute: not caught up
+        MakeRecord(2, skDaily, 0, "0759", "20260603"),   // a minute ago: tomorrow
+        MakeRecord(3, skWeekly, 4, "0900", "20260101"),  // Friday
+    }));
+    ScheduleListHolder holder;
+    ScheduleListLoadFile(holder, path_.c_str(), now_);
+    ASSERT_EQ(ScheduleListCount(holder), 3);
+    EXPECT_EQ(DateOf(*ScheduleListAt(holder, 0)), "20260603");
+    EXPECT_EQ(DateOf(*ScheduleListAt(holder, 1)), "20260604");
+    EXPECT_EQ(DateOf(*ScheduleListAt(holder, 2)), "20260605");
+    EXPECT_STREQ(ScheduleListAt(holder, 1)->SyncTime, "0759");
+}
+
+TEST_F(ScheduleFileTest, ATailShorterThanARecordIsDropped) {
+    auto bytes = Bytes({MakeRecord(1, skDaily, 0, "0800", "20270101"), MakeRecord(2, skDaily, 0, "0800", "20270101")});
+    const auto whole = bytes;
+    bytes.insert(bytes.end(), 23, 0x55);
+    Write(bytes);
+    ScheduleListHolder holder;
+    ScheduleListLoadFile(holder, path_.c_str(), now_);
+    EXPECT_EQ(ScheduleListCount(holder), 2);
+    EXPECT_EQ(ScheduleFileBytes(holder), whole);
+}
+
+TEST_F(ScheduleFileTest, LoadsAcrossReadChunks) {
+    std::vector<ScheduleRecord> records;
+    for (uint32_t id = 0; id < 2500; ++id) records.push_back(MakeRecord(id, skDaily, 0, "0800", "20270101"));
+    const auto bytes = Bytes(records);
+    Write(bytes);
+    ScheduleListHolder holder;
+    ScheduleListLoadFile(holder, path_.c_str(), now_);
+    ASSERT_EQ(ScheduleListCount(holder), 2500);
+    EXPECT_EQ(ScheduleListAt(holder, 2499)->UserID, 2499u);
+    EXPECT_EQ(ScheduleFileBytes(holder), bytes);
+}
+
+TEST_F(ScheduleFileTest, DuplicateUsersAreKeptInOrder) {
+    Write(Bytes({MakeRecord(5, skDaily, 0, "0800", "20270101"), MakeRecord(5, skDaily, 0, "0900", "20270102")}));
+    ScheduleListHolder holder;
+    ScheduleListLoadFile(holder, path_.c_str(), now_);
+    ASSERT_EQ(ScheduleListCount(holder), 2);
+    EXPECT_EQ(ScheduleListFind(holder, 5), ScheduleListAt(holder, 0));
+    EXPECT_EQ(ScheduleFileBytes(holder).size(), 48u);
+}
+
+}  // namespace
+}  // namespace corvane
