@@ -2,5 +2,5 @@
 # 32-bit libraries need. It is compiled and inspected here, never run.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
-set(CORVANE_MINGW_TRIPLE i686-w64-mingw32)
+set(CORVANE_MINGW_TRIPLE i686-w64-mingw32 CACHE STRING "MinGW-w64 target triple")
 include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw-common.cmake)

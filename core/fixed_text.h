@@ -44,19 +44,4 @@ inline bool AppendText(char* target, std::size_t targetSize, const char* text) {
     return true;
 }
 
-// Compares the text of a `width`-byte field with a terminated string, byte by
-// byte as strcmp does, without reading past the field. Negative, zero or
-// positive like strcmp.
-inline int CompareField(const char* field, std::size_t width, const char* text) {
-    for (std::size_t i = 0; i < width; ++i) {
-        const auto a = static_cast<unsigned char>(field[i]);
-        const auto b = static_cast<unsigned char>(text[i]);
-        if (a != b) return a < b ? -1 : 1;
-        if (a == '\0') return 0;
-    }
-    // The whole field matched without a terminator: it equals `text` only when
-    // `text` ends here too; otherwise the field is the shorter string.
-    return text[width] == '\0' ? 0 : -1;
-}
-
 }  // namespace corvane

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "date_time_text.h"
-#include "fixed_text.h"
 
 namespace corvane {
 
@@ -16,9 +15,11 @@ ClockTexts MakeClockTexts(const LocalTime& now) {
 }
 
 bool IsPastDue(const ScheduleRecord& record, const ClockTexts& now) {
-    const int byDate = CompareField(record.SyncDate, sizeof record.SyncDate, now.Date);
+    // Both sides are fields of the same width; strncmp reads neither past it.
+    static_assert(sizeof record.SyncDate == sizeof now.Date && sizeof record.SyncTime == sizeof now.Time);
+    const int byDate = std::strncmp(record.SyncDate, now.Date, sizeof now.Date);
     if (byDate != 0) return byDate < 0;
-    return CompareField(record.SyncTime, sizeof record.SyncTime, now.Time) < 0;
+    return std::strncmp(record.SyncTime, now.Time, sizeof now.Time) < 0;
 }
 
 int32_t CatchUpDays(const ScheduleRecord& record, int32_t clockWeekday) {

@@ -6,13 +6,15 @@
 #include <cstring>
 #include <string>
 
+#include "schedule_test_support.h"
+
 namespace corvane {
 namespace {
 
 DateTimeText Text(const char* date, const char* time) {
     DateTimeText text{};
-    std::strncpy(text.Date, date, sizeof text.Date - 1);
-    std::strncpy(text.Time, time, sizeof text.Time - 1);
+    testing::SetField(text.Date, date);
+    testing::SetField(text.Time, time);
     return text;
 }
 
@@ -146,10 +148,10 @@ TEST(DayNumber, ShiftAgreesWithCivilCalendarForEveryStep) {
         for (const int32_t step : steps) {
             const year_month_day from{d};
             const year_month_day to{d + days{step}};
-            char date[9];
+            char date[16];
             std::snprintf(date, sizeof date, "%04d%02u%02u", static_cast<int>(from.year()),
                           static_cast<unsigned>(from.month()), static_cast<unsigned>(from.day()));
-            char want[9];
+            char want[16];
             std::snprintf(want, sizeof want, "%04d%02u%02u", static_cast<int>(to.year()),
                           static_cast<unsigned>(to.month()), static_cast<unsigned>(to.day()));
             DateTimeText text = Text(date, "");

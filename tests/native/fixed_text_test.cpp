@@ -33,19 +33,5 @@ TEST(FixedText, AppendKeepsTheTargetWhenTheResultDoesNotFit) {
     EXPECT_STREQ(buffer, "abcdefg");
 }
 
-TEST(FixedText, CompareOrdersLikeStrcmpWithinTheField) {
-    EXPECT_LT(CompareField("20031231", 9, "20040101"), 0);
-    EXPECT_EQ(CompareField("20040101", 9, "20040101"), 0);
-    EXPECT_GT(CompareField("20040102", 9, "20040101"), 0);
-    EXPECT_LT(CompareField("", 9, "20040101"), 0);
-    // A field full of digits with no terminator stays within its nine bytes
-    // and counts as the longer string.
-    const char full[9] = {'2', '0', '0', '4', '0', '1', '0', '1', '7'};
-    EXPECT_GT(CompareField(full, sizeof full, "20040101"), 0);
-    const char exact[4] = {'0', '8', '0', '0'};
-    EXPECT_EQ(CompareField(exact, sizeof exact, "0800"), 0);
-    EXPECT_LT(CompareField(exact, sizeof exact, "08001"), 0);
-}
-
 }  // namespace
 }  // namespace corvane

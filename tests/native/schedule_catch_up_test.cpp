@@ -78,6 +78,13 @@ TEST(IsPastDue, ComparesDateThenTimeToTheMinute) {
     EXPECT_TRUE(IsPastDue(MakeRecord(1, skDaily, 0, "0800", ""), now));
     EXPECT_TRUE(IsPastDue(MakeRecord(1, skDaily, 0, "0800", "00000000"), now));
     EXPECT_FALSE(IsPastDue(MakeRecord(1, skDaily, 0, "0800", "abcdefgh"), now));
+    // A full field with no terminator is read only within its nine bytes.
+    ScheduleRecord unterminated = MakeRecord(1, skDaily, 0, "0800", "");
+    std::memcpy(unterminated.SyncDate, "202606039", 9);
+    std::memcpy(unterminated.SyncTime, "07599", 5);
+    EXPECT_FALSE(IsPastDue(unterminated, now));
+    std::memcpy(unterminated.SyncDate, "202606020", 9);
+    EXPECT_TRUE(IsPastDue(unterminated, now));
 }
 
 TEST(CatchUp, TouchesOnlyTheDateOfARecordWithUnterminatedTexts) {

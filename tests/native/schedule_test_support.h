@@ -1,6 +1,7 @@
 // Building schedule records and clock readings for the schedule tests.
 #pragma once
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -10,13 +11,20 @@
 
 namespace corvane::testing {
 
+// Fills a fixed-width text field with `text`, cut to leave room for its terminator.
+template <std::size_t N>
+void SetField(char (&field)[N], const char* text) {
+    std::memset(field, 0, N);
+    std::memcpy(field, text, std::min(std::strlen(text), N - 1));
+}
+
 inline ScheduleRecord MakeRecord(uint32_t userId, int16_t kind, int16_t param, const char* time, const char* date) {
     ScheduleRecord record{};
     record.UserID = userId;
     record.Kind = kind;
     record.Param = param;
-    std::strncpy(record.SyncTime, time, sizeof record.SyncTime - 1);
-    std::strncpy(record.SyncDate, date, sizeof record.SyncDate - 1);
+    SetField(record.SyncTime, time);
+    SetField(record.SyncDate, date);
     return record;
 }
 

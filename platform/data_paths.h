@@ -1,0 +1,33 @@
+// The executable's directory and the program's data files beside it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace corvane {
+
+// Every path the program forms lives in a buffer of this many characters,
+// terminator included.
+inline constexpr std::size_t kPathSize = 260;
+using PathBuffer = char[kPathSize];
+
+// Data file indices.
+enum DataFile : int32_t {
+    dfConduitNames = 1,  // cvdata\cvwkcond.dat
+    dfSchedules = 2,     // cvdata\cvsche.dat
+    dfHelp = 3,          // cvdata\cvhelp.chm
+    dfRemindSound = 4,   // cvdata\cvremind.wav
+};
+
+// Writes the running executable's drive and directory, with a trailing
+// backslash, into `buffer` and returns 1. Returns 0 when `buffer` is null, and
+// 0 with an empty buffer when the executable's path is too long for a path
+// buffer (no sound directory can be formed from a truncated path).
+int GetExeDir(PathBuffer* buffer);
+
+// Writes the full path of data file `index` (1 to 4) into `buffer` and returns
+// 1. Returns 0 when `buffer` is null, when the index is unknown (the buffer
+// then holds the executable's directory alone) or when the path does not fit.
+int GetDataFilePath(int32_t index, PathBuffer* buffer);
+
+}  // namespace corvane

@@ -1,0 +1,151 @@
+#include "options.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "win_test_support.h"
+
+namespace corvane {
+namespace {
+
+using testing::ReadWholeFile;
+using testing::ScratchFolder;
+using testing::WriteWholeFile;
+
+// The INI file's lines without carriage returns or blank lines.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (const char c : text) {
+        if (c == '\r') continue;
+        if (c == '\n') {
+            if (!line.empty()) lines.push_back(line);
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+class OptionsTest : public ::testing::Test {
+protected:
+    OptionsTest() : folder_("corvane_options"), ini_(folder_.Path() + "brightfen.ini") {}
+
+    std::vector<std::string> SavedLines(const TOptions& options) const {
+        options.Save();
+        return Lines(ReadWholeFile(ini_));
+    }
+
+    ScratchFolder folder_;
+    std::string ini_;
+};
+
+TEST_F(OptionsTest, MissingFileGivesTheDefaultsAndSaveWritesEveryKeyInOrder) {
+    TOptions options;
+    options.ShowHelp = 0;  // Load must put every field back to its default
+    options.RemindSec = 99;
+    ASSERT_EQ(options.LoadFrom(ini_.c_str()), 1);
+    EXPECT_EQ(options.ShowHelp, 1);
+    EXPECT_EQ(options.Hide, 0);
+    EXPECT_EQ(options.UpdatePermanent, 0);
+    EXPECT_EQ(options.FormIndex, 3);
+    EXPECT_EQ(options.RemindIndex, 2);
+    EXPECT_EQ(options.RemindSec, 30);
+    EXPECT_EQ(options.RemindMin, 5);
+    EXPECT_EQ(options.RemindDetail, 1);
+    EXPECT_EQ(std::string(options.IniFile), ini_);
+
+    const std::vector<std::string> want = {
+        "[CVOption]",     "ShowHelp=1",    "Hide=0",      "UpdatePermanent=0", "FormIndex=3",
+        "RemindIndex=2", "RemindSec=30", "RemindMin=5", "RemindDetail=1",
+    };
+    EXPECT_EQ(SavedLines(options), want);
+}
+
+TEST_F(OptionsTest, FlagsAreSetOnlyByExactlyOne) {
+    WriteWholeFile(ini_, "[CVOption]\r\nShowHelp=2\r\nHide=yes\r\nUpdatePermanent=1\r\n");
+    TOptions options;
+    options.LoadFrom(ini_.c_str());
+    EXPECT_EQ(options.ShowHelp, 0);
+    EXPECT_EQ(options.Hide, 0);
+    EXPECT_EQ(options.UpdatePermanent, 1);
+    const auto lines = SavedLines(options);
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[1], "ShowHelp=0");
+    EXPECT_EQ(lines[2], "Hide=0");
+    EXPECT_EQ(lines[3], "UpdatePermanent=1");
+}
+
+TEST_F(OptionsTest, IntegersAreKeptAsRead) {
+    WriteWholeFile(ini_, "[CVOption]\r\nFormIndex=7\r\nRemindDetail=5\r\nRemindSec=12abc\r\nRemindMin=-4\r\n"
+                         "RemindIndex=none\r\n");
+    TOptions options;
+    options.LoadFrom(ini_.c_str());
+    EXPECT_EQ(options.FormIndex, 7);
+    EXPECT_EQ(options.RemindDetail, 5);
+    EXPECT_EQ(options.RemindSec, 12);
+    EXPECT_EQ(options.RemindMin, -4);
+    EXPECT_EQ(options.RemindIndex, 0);
+    // Keys already in the file keep their places; the missing ones follow in order.
+    const std::vector<std::string> want = {
+        "[CVOption]",   "FormIndex=7", "RemindDetail=5",    "RemindSec=12", "RemindMin=-4",
+        "RemindIndex=0", "ShowHelp=1", "Hide=0", "UpdatePermanent=0",
+    };
+    EXPECT_EQ(SavedLines(options), want);
+}
+
+TEST_F(OptionsTest, SaveKeepsOtherSectionsAndRewritesChangedValues) {
+    WriteWholeFile(ini_, "[Other]\r\nKeep=me\r\n[CVOption]\r\nFormIndex=1\r\n");
+    TOptions options;
+    options.LoadFrom(ini_.c_str());
+    options.FormIndex = 2;
+    options.Save();
+    EXPECT_EQ(GetPrivateProfileIntA("CVOption", "FormIndex", -1, ini_.c_str()), 2);
+    char kept[8];
+    GetPrivateProfileStringA("Other", "Keep", "", kept, sizeof kept, ini_.c_str());
+    EXPECT_STREQ(kept, "me");
+}
+
+TEST_F(OptionsTest, APathThatDoesNotFitIsNotUsed) {
+    const std::string tooLong = folder_.Path() + std::string(300, 'x') + ".ini";
+    TOptions options;
+    options.LoadFrom(tooLong.c_str());
+    EXPECT_STREQ(options.IniFile, "");
+    EXPECT_EQ(options.FormIndex, 3);
+    EXPECT_EQ(options.Save(), 1);
+}
+
+TEST(OptionsInstance, LoadsBeforeTheEntryPointAndSavesAfterIt) {
+    ScratchFolder folder("corvane_options_probe");
+    const std::string probe = folder.Path() + "options_probe.exe";
+    ASSERT_TRUE(CopyFileA((testing::ExeDirectory() + "options_probe.exe").c_str(), probe.c_str(), FALSE));
+    const std::string ini = folder.Path() + "brightfen.ini";
+    WriteWholeFile(ini, "[CVOption]\r\nFormIndex=1\r\nShowHelp=2\r\n");
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string commandLine = "\"" + probe + "\"";
+    ASSERT_TRUE(CreateProcessA(probe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               folder.Path().c_str(), &startup, &process));
+    WaitForSingleObject(process.hProcess, 30000);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+
+    EXPECT_EQ(exitCode, 1u);  // the FormIndex it found loaded when main began
+    const std::vector<std::string> want = {
+        "[CVOption]",     "FormIndex=2",   "ShowHelp=0", "Hide=0",         "UpdatePermanent=0",
+        "RemindIndex=2", "RemindSec=45", "RemindMin=5", "RemindDetail=1",
+    };
+    EXPECT_EQ(Lines(ReadWholeFile(ini)), want);
+}
+
+}  // namespace
+}  // namespace corvane
