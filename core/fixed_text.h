@@ -44,4 +44,30 @@ inline bool AppendText(char* target, std::size_t targetSize, const char* text) {
     return true;
 }
 
+// Tells whether a byte starts a two-byte character in the text's code page.
+using LeadByteTest = bool (*)(unsigned char byte);
+
+// The test for single-byte code pages.
+inline bool NoLeadBytes(unsigned char) { return false; }
+
+// The length of the longest start of `text` (`length` bytes) that is at most
+// `limit` bytes long and does not end in the middle of a character.
+inline std::size_t CharacterPrefix(const char* text, std::size_t length, std::size_t limit, LeadByteTest isLeadByte) {
+    std::size_t end = 0;
+    while (end < length) {
+        const std::size_t step = isLeadByte(static_cast<unsigned char>(text[end])) && end + 1 < length ? 2 : 1;
+        if (end + step > limit) break;
+        end += step;
+    }
+    return end;
+}
+
+// Makes sure a field that another module filled ends within its width: a text
+// that fills the whole field is cut at the last character boundary that
+// leaves room for the terminator.
+inline void TerminateField(char* field, std::size_t width, LeadByteTest isLeadByte) {
+    if (width == 0 || FieldLength(field, width) < width) return;
+    field[CharacterPrefix(field, width, width - 1, isLeadByte)] = '\0';
+}
+
 }  // namespace corvane
