@@ -1,0 +1,79 @@
+#include "palm_libraries.h"
+
+#include <cstdio>
+
+#include "data_paths.h"
+#include "desktop_path.h"
+
+namespace corvane {
+
+LibraryBinding<CondMgrEntries> CondMgr;
+LibraryBinding<UserDataEntries> UserData;
+LibraryBinding<HsApiEntries> HsApi;
+
+namespace {
+
+// Binds `fileName` from the Palm Desktop directory. A missing directory, or
+// one too long to name the file within a path buffer, binds nothing.
+LibraryModule BindFromPalmDesktop(const char* fileName) {
+    char directory[kPathSize];
+    if (ReadDesktopPath(directory, sizeof directory) != 0) return LibraryModule();
+    char path[kPathSize];
+    const int length = std::snprintf(path, sizeof path, "%s\\%s", directory, fileName);
+    if (length < 0 || static_cast<std::size_t>(length) >= sizeof path) return LibraryModule();
+    return LoadPalmModule(path);
+}
+
+#define CORVANE_RESOLVE(name, result, arguments) entries.name = module.Entry<name##Fn>(#name);
+
+void Resolve(const LibraryModule& module, CondMgrEntries& entries) { CORVANE_CONDMGR_FUNCTIONS(CORVANE_RESOLVE) }
+void Resolve(const LibraryModule& module, UserDataEntries& entries) { CORVANE_USERDATA_FUNCTIONS(CORVANE_RESOLVE) }
+void Resolve(const LibraryModule& module, HsApiEntries& entries) { CORVANE_HSAPI_FUNCTIONS(CORVANE_RESOLVE) }
+
+#undef CORVANE_RESOLVE
+
+// Module and entries change together, so the slots never point into a
+// released module; a failed bind leaves the binding as it was.
+template <typename EntryTable>
+int Bind(LibraryBinding<EntryTable>& binding, const char* fileName) {
+    LibraryModule module = BindFromPalmDesktop(fileName);
+    if (!module) return 0;
+    EntryTable entries;
+    Resolve(module, entries);
+    binding.Module = std::move(module);
+    binding.Entries = entries;
+    return 1;
+}
+
+template <typename EntryTable>
+void Unbind(LibraryBinding<EntryTable>& binding) {
+    binding.Entries = EntryTable{};
+    binding.Module.Reset();
+}
+
+}  // namespace
+
+int LoadCondMgr() {
+    UnloadCondMgr();
+    return Bind(CondMgr, kCondMgrFile);
+}
+
+void UnloadCondMgr() { Unbind(CondMgr); }
+
+int LoadUserData() {
+    UnloadUserData();
+    return Bind(UserData, kUserDataFile);
+}
+
+void UnloadUserData() { Unbind(UserData); }
+
+int LoadHsApi() { return Bind(HsApi, kHsApiFile); }
+
+void UnloadHsApi() { Unbind(HsApi); }
+
+int32_t ShowSyncLog(uint32_t userId) {
+    if (HsApi.Entries.HsDisplayLog == nullptr) return -1;
+    return HsApi.Entries.HsDisplayLog(userId);
+}
+
+}  // namespace corvane
