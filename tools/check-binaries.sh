@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the Windows binaries of a build folder: each must stand alone (no
-# MinGW runtime DLL among its imports).
+# MinGW runtime DLL among its imports), and the Palm Desktop stand-in's
+# libraries must export their whole name tables under plain, undecorated names.
 set -euo pipefail
 build=${1:?usage: check-binaries.sh BUILD_FOLDER}
 triple=$(sed -n 's/^CORVANE_MINGW_TRIPLE:[A-Z]*=//p' "$build/CMakeCache.txt")
@@ -17,5 +18,31 @@ while IFS= read -r binary; do
     fi
 done < <(find "$build" \( -path "$build/googletest" -o -path "$build/CMakeFiles" \) -prune -o \( -name '*.exe' -o -name '*.dll' \) -type f -print)
 
+exported_names() {
+    "$objdump" -p "$1" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[ *[0-9]*\] //p'
+}
+
+check_exports() {
+    local file="$build/bin/palmsim/$1" expected=$2 names
+    names=$(exported_names "$file")
+    if [ "$(printf '%s\n' "$names" | grep -c .)" -ne "$expected" ]; then
+        echo "$file exports $(printf '%s\n' "$names" | grep -c .) names, not $expected" >&2
+        failed=1
+    fi
+    if printf '%s\n' "$names" | grep -q '@'; then
+        echo "$file exports decorated names" >&2
+        failed=1
+    fi
+}
+
+if [ -d "$build/bin/palmsim" ]; then
+    check_exports condmgr.dll 50
+    check_exports UserData.dll 37
+    check_exports variants/no-profile/UserData.dll 36
+    check_exports HSAPI.DLL 3
+    check_exports DateBook.dll 3
+    check_exports NoInfo.dll 2
+fi
+
 [ "$failed" -eq 0 ] || exit 1
-echo "$count binaries in $build stand alone"
+echo "$count binaries in $build stand alone; the stand-in's exports are plain"
