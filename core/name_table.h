@@ -42,6 +42,6 @@ const ConduitNameEntry* NameTableAt(const ConduitNameTable* table, int32_t index
 // when the key is empty or null or there is no destination (the destination
 // then untouched).
 int NameTableLookup(const ConduitNameTable* table, const char* key, char* destination,
-                    FoldToUpper fold = FoldAsciiToUpper);
+                    FoldToUpper fold);
 
 }  // namespace corvane

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
-    mingw-w64 wine wine64 xvfb x11-apps imagemagick binutils-mingw-w64
+    mingw-w64 wine wine64 xvfb x11-apps imagemagick binutils-mingw-w64 python3
 )
 
 missing=()

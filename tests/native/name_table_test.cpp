@@ -26,7 +26,7 @@ ConduitNameTable Table(const std::string& bytes) {
 std::string Lookup(const ConduitNameTable& table, const char* key, int expected) {
     char name[64];
     std::memset(name, 'x', sizeof name);
-    EXPECT_EQ(NameTableLookup(&table, key, name), expected) << key;
+    EXPECT_EQ(NameTableLookup(&table, key, name, FoldAsciiToUpper), expected) << key;
     return std::string(name, strnlen(name, sizeof name));
 }
 
@@ -73,11 +73,11 @@ TEST(NameTable, OnlyTheFirstOfDuplicateKeysCounts) {
 TEST(NameTable, AnEmptyKeyOrNoDestinationChangesNothing) {
     const ConduitNameTable table = Table(Entry("date", "Date Book"));
     char name[64] = "kept";
-    EXPECT_EQ(NameTableLookup(&table, "", name), 0);
-    EXPECT_EQ(NameTableLookup(&table, nullptr, name), 0);
+    EXPECT_EQ(NameTableLookup(&table, "", name, FoldAsciiToUpper), 0);
+    EXPECT_EQ(NameTableLookup(&table, nullptr, name, FoldAsciiToUpper), 0);
     EXPECT_STREQ(name, "kept");
-    EXPECT_EQ(NameTableLookup(&table, "date", nullptr), 0);
-    EXPECT_EQ(NameTableLookup(nullptr, "date", name), 0);
+    EXPECT_EQ(NameTableLookup(&table, "date", nullptr, FoldAsciiToUpper), 0);
+    EXPECT_EQ(NameTableLookup(nullptr, "date", name, FoldAsciiToUpper), 0);
     EXPECT_STREQ(name, "");
 }
 

@@ -29,24 +29,30 @@ std::string RecordBytes(uint32_t userId, const char* time, const char* date) {
 }
 
 // The schedule file lives in cvdata beside the test executable, as it does
-// beside the program; each test starts without it.
+// beside the program (with the shipped data files); each test starts without it.
 class ScheduleStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        RemoveAll();
-        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+        RemoveSchedules();
+        CreateDirectoryA(folder_.c_str(), nullptr);
     }
-    void TearDown() override { RemoveAll(); }
+    void TearDown() override {
+        RemoveSchedules();
+        if (FileExists(aside_)) MoveFileA(aside_.c_str(), folder_.c_str());
+    }
 
-    void RemoveAll() const {
+    void RemoveSchedules() const {
         RemoveFile(file_ + ".tmp");
         RemoveDirectoryA((file_ + ".tmp").c_str());
         RemoveFile(file_);
         RemoveDirectoryA(file_.c_str());
-        RemoveDirectoryA(folder_.c_str());
     }
 
+    // Takes the whole data folder away for the rest of the test.
+    void MoveDataFolderAside() const { ASSERT_TRUE(MoveFileA(folder_.c_str(), aside_.c_str())); }
+
     const std::string folder_ = testing::ExeDirectory() + "cvdata";
+    const std::string aside_ = folder_ + ".aside";
     const std::string file_ = folder_ + "\\cvsche.dat";
 };
 
@@ -62,7 +68,7 @@ TEST_F(ScheduleStoreTest, NoFileGivesAnEmptyListAndTheFirstSaveCreatesIt) {
 }
 
 TEST_F(ScheduleStoreTest, NoDataFolderMeansNothingIsWrittenOrCreated) {
-    RemoveDirectoryA(folder_.c_str());
+    MoveDataFolderAside();
     ScheduleListHolder holder;
     EXPECT_EQ(ScheduleListLoad(holder), 1);
     ScheduleListAdd(holder, std::make_unique<ScheduleRecord>());

@@ -43,6 +43,31 @@ inline void RemoveFile(const std::string& path) {
     DeleteFileA(path.c_str());
 }
 
+// Removes a folder with everything in it.
+inline void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(folder + "\\" + name);
+            } else {
+                RemoveFile(folder + "\\" + name);
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+inline std::string TempFolder() {
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    return base;
+}
+
 // A fresh, empty folder under the system's temporary folder, removed with its
 // files (one level) at the end of the scope.
 class ScratchFolder {

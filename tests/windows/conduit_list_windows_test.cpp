@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "conduit_modules.h"
+#include "palm_desktop_fixture.h"
+#include "shared_lists.h"
+#include "sync_action.h"
+
+namespace corvane {
+namespace {
+
+class ConduitListWindowsTest : public testing::PalmDesktopTest {
+protected:
+    void TearDown() override {
+        ConduitListFree(list_);
+        UserListFree(users_);
+        PalmDesktopTest::TearDown();
+    }
+
+    ConduitRecord& Conduit(const char* creator) {
+        for (auto& record : list_->Records) {
+            if (std::strcmp(record->CreatorText, creator) == 0) return *record;
+        }
+        ADD_FAILURE() << "no conduit " << creator;
+        return *list_->Records.front();
+    }
+
+    std::unique_ptr<ConduitList> list_;
+    std::unique_ptr<UserList> users_;
+};
+
+TEST_F(ConduitListWindowsTest, ListsTheInstalledConduitsInOrder) {
+    list_ = ConduitListCreate();
+    ASSERT_EQ(ConduitListCount(list_.get()), 7);
+    const char* order[] = {"date", "addr", "todo", "memo", "exps", "inst", "BKUP"};
+    for (int32_t i = 0; i < 7; ++i) EXPECT_STREQ(ConduitListAt(list_.get(), i)->CreatorText, order[i]);
+    const ConduitRecord& date = *ConduitListAt(list_.get(), 0);
+    EXPECT_STREQ(date.Title, "Date Book");
+    EXPECT_STREQ(date.Name, "Synchronizes the Date Book with your organizer");
+    EXPECT_EQ(std::string(date.ModulePath), desktop_ + "\\DateBook.dll");
+    EXPECT_EQ(date.CreatorID, 0x64617465u);
+    EXPECT_STREQ(ConduitListAt(list_.get(), 1)->Name, "Address Book");  // the conduit's own name
+    EXPECT_EQ(ConduitListAt(list_.get(), 4)->DefaultAction, saHHToPC);
+}
+
+TEST_F(ConduitListWindowsTest, AConduitWithoutGetConduitInfoIsLeftOut) {
+    SetState("Conduits", "Creators", "date,ninf,todo");
+    SetState("Conduit ninf", "ConduitFile", "NoInfo.dll");
+    list_ = ConduitListCreate();
+    ASSERT_EQ(ConduitListCount(list_.get()), 2);
+    EXPECT_STREQ(ConduitListAt(list_.get(), 0)->CreatorText, "date");
+    EXPECT_STREQ(ConduitListAt(list_.get(), 1)->CreatorText, "todo");
+}
+
+TEST_F(ConduitListWindowsTest, FullModulePathsAreKeptAndMissingModulesLeftOut) {
+    const std::string other = testing::TempFolder() + "Other Conduits";
+    testing::RemoveTree(other);
+    CreateDirectoryA(other.c_str(), nullptr);
+    ASSERT_TRUE(palmsim::InstallStandInFile(other, "ToDo.dll", "Tasks.dll"));
+    SetState("Conduits", "Creators", "date,todo,gone");
+    SetState("Conduit todo", "ConduitFile", other + "\\Tasks.dll");
+    SetState("Conduit gone", "ConduitFile", "Gone.dll");
+    list_ = ConduitListCreate();
+    ASSERT_EQ(ConduitListCount(list_.get()), 2);
+    EXPECT_EQ(std::string(ConduitListAt(list_.get(), 1)->ModulePath), other + "\\Tasks.dll");
+    ConduitListFree(list_);
+    testing::RemoveTree(other);
+}
+
+TEST_F(ConduitListWindowsTest, TextsALibraryLeavesUnterminatedEndWithinTheirFields) {
+    SetState("Quirks", "UnterminatedTexts", "1");
+    SetState("Conduit date", "Title", std::string(80, 'T'));
+    SetState("Conduit date", "Info", std::string(300, 'I'));
+    list_ = ConduitListCreate();
+    ASSERT_GE(ConduitListCount(list_.get()), 1);
+    EXPECT_EQ(std::string(Conduit("date").Title), std::string(63, 'T'));
+    EXPECT_EQ(std::string(Conduit("date").Name), std::string(255, 'I'));
+}
+
+TEST_F(ConduitListWindowsTest, ReadsAndWritesActionsThroughUserData) {
+    list_ = ConduitListCreate();
+    users_ = UserListCreate();
+    EXPECT_EQ(ReadShownAction(UserData.Entries, 1001, Conduit("date")), saPCToHH);    // temporary
+    EXPECT_EQ(ReadShownAction(UserData.Entries, 1001, Conduit("memo")), saDoNothing);  // permanent
+    EXPECT_EQ(ReadShownAction(UserData.Entries, 1001, Conduit("exps")), saHHToPC);    // the conduit's default
+    EXPECT_EQ(ReadEnableAction(UserData.Entries, 1001, Conduit("memo")), saSynchronize);
+
+    ApplyAction(UserData.Entries, 1002, Conduit("todo"), saHHToPC, false);
+    EXPECT_EQ(State("Preferences 1002", "todo.Temp"), "2");
+    EXPECT_EQ(State("Preferences 1002", "todo.Perm"), "(none)");
+    ApplyAction(UserData.Entries, 1002, Conduit("todo"), saDoNothing, true);
+    EXPECT_EQ(State("Preferences 1002", "todo.Temp"), "3");
+    EXPECT_EQ(State("Preferences 1002", "todo.Perm"), "3");
+}
+
+TEST_F(ConduitListWindowsTest, RestoringHotSyncDefaultsForgetsChosenActions) {
+    list_ = ConduitListCreate();
+    users_ = UserListCreate();
+    ASSERT_EQ(CallEntry(CondMgr.Entries.CmRestoreHotSyncSettings, 0), 0);
+    EXPECT_EQ(ReadShownAction(UserData.Entries, 1001, Conduit("date")), saSynchronize);
+    EXPECT_EQ(ReadShownAction(UserData.Entries, 1001, Conduit("memo")), saSynchronize);
+}
+
+class ConduitSettingsTest : public ConduitListWindowsTest {
+protected:
+    void SetUp() override {
+        ConduitListWindowsTest::SetUp();
+        SetState("Conduits", "Creators", "scrp,fail,ncfg");
+        SetState("Conduit scrp", "ConduitFile", "Scripted.dll");
+        SetState("Conduit fail", "ConduitFile", "FailConfigure.dll");
+        SetState("Conduit ncfg", "ConduitFile", "NoConfigure.dll");
+        list_ = ConduitListCreate();
+        ASSERT_EQ(ConduitListCount(list_.get()), 3);
+    }
+};
+
+TEST_F(ConduitSettingsTest, TheConduitReceivesTheRecordAndItsChoiceIsTaken) {
+    SetState("Scripted", "SyncType", "3");
+    const ConfigureResult result = ExchangeConduitConfig(*Conduit("scrp").Module, saDoNothing);
+    EXPECT_EQ(result.Result, 0);
+    EXPECT_EQ(result.Action, saPCToHH);
+    EXPECT_EQ(State("Configured Scripted", "Directory"), "C:\\Palm");
+    EXPECT_EQ(State("Configured Scripted", "Interface"), "2");
+    EXPECT_EQ(State("Configured Scripted", "SyncType"), "6");
+}
+
+TEST_F(ConduitSettingsTest, AFailingOrMissingConfigureGivesMinus100) {
+    const ConfigureResult failed = ExchangeConduitConfig(*Conduit("fail").Module, saSynchronize);
+    EXPECT_EQ(failed.Result, kUnbound);
+    EXPECT_EQ(failed.Action, saDoNothing);  // the sync type it left is still taken
+    const ConfigureResult missing = ExchangeConduitConfig(*Conduit("ncfg").Module, saHHToPC);
+    EXPECT_EQ(missing.Result, kUnbound);
+    EXPECT_EQ(missing.Action, saHHToPC);
+    EXPECT_EQ(State("Configured No Settings", "Calls"), "(none)");
+}
+
+TEST_F(ConduitSettingsTest, LoadingAModuleAgainReleasesTheEarlierBinding) {
+    const std::string path = desktop_ + "\\Scripted.dll";
+    LibraryConduitModule module;
+    EXPECT_EQ(ConduitModuleLoad(module, ""), 0);
+    EXPECT_EQ(ConduitModuleLoad(module, path.c_str()), 1);
+    EXPECT_EQ(ConduitModuleLoad(module, path.c_str()), 1);
+    ConduitListFree(list_);  // the list's own binding of the same file
+    ConduitModuleUnload(module);
+    EXPECT_EQ(GetModuleHandleA(path.c_str()), nullptr);
+    EXPECT_FALSE(HasConduitInfo(module));
+}
+
+}  // namespace
+}  // namespace corvane

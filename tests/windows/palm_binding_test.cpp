@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "palm_desktop_fixture.h"
+#include "palm_libraries.h"
+#include "shared_lists.h"
+
+namespace corvane {
+namespace {
+
+// Counts the bound slots of an entry table.
+#define CORVANE_COUNT_SLOT(name, result, arguments) count += entries.name != nullptr ? 1 : 0;
+int BoundSlots(const CondMgrEntries& entries) {
+    int count = 0;
+    CORVANE_CONDMGR_FUNCTIONS(CORVANE_COUNT_SLOT)
+    return count;
+}
+int BoundSlots(const UserDataEntries& entries) {
+    int count = 0;
+    CORVANE_USERDATA_FUNCTIONS(CORVANE_COUNT_SLOT)
+    return count;
+}
+int BoundSlots(const HsApiEntries& entries) {
+    int count = 0;
+    CORVANE_HSAPI_FUNCTIONS(CORVANE_COUNT_SLOT)
+    return count;
+}
+#undef CORVANE_COUNT_SLOT
+
+using PalmBindingTest = testing::PalmDesktopTest;
+
+int32_t PALM_API OneConduit() { return 1; }
+
+TEST_F(PalmBindingTest, BindsEveryNameOfTheThreeLibraries) {
+    EXPECT_EQ(LoadCondMgr(), 1);
+    EXPECT_EQ(LoadUserData(), 1);
+    EXPECT_EQ(LoadHsApi(), 1);
+    EXPECT_EQ(BoundSlots(CondMgr.Entries), 50);
+    EXPECT_EQ(BoundSlots(UserData.Entries), 37);
+    EXPECT_EQ(BoundSlots(HsApi.Entries), 3);
+    UnloadCondMgr();
+    UnloadUserData();
+    UnloadHsApi();
+    EXPECT_EQ(BoundSlots(CondMgr.Entries) + BoundSlots(UserData.Entries) + BoundSlots(HsApi.Entries), 0);
+    EXPECT_FALSE(CondMgr.Module);
+}
+
+TEST_F(PalmBindingTest, WithoutDesktopPathNothingIsBoundAndTheListsAreEmpty) {
+    palmsim::UnregisterDesktopPath();
+    EXPECT_EQ(LoadCondMgr(), 0);
+    EXPECT_EQ(LoadUserData(), 0);
+    EXPECT_EQ(LoadHsApi(), 0);
+    EXPECT_EQ(BoundSlots(CondMgr.Entries) + BoundSlots(UserData.Entries) + BoundSlots(HsApi.Entries), 0);
+    auto users = UserListCreate();
+    auto conduits = ConduitListCreate();
+    EXPECT_EQ(UserListCount(users.get()), 0);
+    EXPECT_EQ(ConduitListCount(conduits.get()), 0);
+    EXPECT_EQ(UserListAdd(*users, "Carol", ukUser), 0);
+    EXPECT_EQ(ShowSyncLog(1001), -1);
+    UserListFree(users);
+    ConduitListFree(conduits);
+}
+
+TEST_F(PalmBindingTest, AUserDataLibraryWithoutUmIsUserProfileStillListsEveryone) {
+    ASSERT_TRUE(palmsim::InstallStandInFile(desktop_, "variants\\no-profile\\UserData.dll", "UserData.dll"));
+    auto users = UserListCreate();
+    EXPECT_EQ(UserData.Entries.UmIsUserProfile, nullptr);
+    EXPECT_EQ(BoundSlots(UserData.Entries), 36);
+    ASSERT_EQ(UserListCount(users.get()), 3);
+    for (int32_t i = 0; i < 3; ++i) EXPECT_EQ(UserListAt(users.get(), i)->IsProfile, kUnbound);
+    UserListFree(users);
+    EXPECT_FALSE(UserData.Module);
+}
+
+TEST_F(PalmBindingTest, RebindingReleasesTheEarlierBinding) {
+    const std::string library = desktop_ + "\\UserData.dll";
+    ASSERT_EQ(LoadUserData(), 1);
+    ASSERT_EQ(LoadUserData(), 1);
+    HMODULE bound = GetModuleHandleA(library.c_str());
+    ASSERT_NE(bound, nullptr);
+    EXPECT_EQ(reinterpret_cast<void (*)()>(UserData.Entries.UmGetUserCount),
+              reinterpret_cast<void (*)()>(GetProcAddress(bound, "UmGetUserCount")));
+    UnloadUserData();  // one release undoes every earlier load
+    EXPECT_EQ(GetModuleHandleA(library.c_str()), nullptr);
+}
+
+TEST_F(PalmBindingTest, UnloadingWhatWasNeverBoundClearsTheTable) {
+    CondMgr.Entries.CmGetConduitCount = OneConduit;
+    UnloadCondMgr();
+    EXPECT_EQ(CondMgr.Entries.CmGetConduitCount, nullptr);
+}
+
+TEST_F(PalmBindingTest, ADirectoryTooLongForTheLibraryPathIsAFailedLoad) {
+    ASSERT_TRUE(palmsim::RegisterDesktopPath("C:\\" + std::string(248, 'd')));  // 251 + "\condmgr.dll" > 259
+    EXPECT_EQ(LoadCondMgr(), 0);
+    EXPECT_EQ(BoundSlots(CondMgr.Entries), 0);
+}
+
+TEST_F(PalmBindingTest, ModulesBindOnlyByFullPath) {
+    EXPECT_FALSE(LoadPalmModule("condmgr.dll"));  // the current directory holds it, and is not searched
+    EXPECT_TRUE(LoadPalmModule((desktop_ + "\\condmgr.dll").c_str()));
+}
+
+TEST_F(PalmBindingTest, ShowSyncLogAsksHotSyncForTheUsersLog) {
+    ASSERT_EQ(LoadHsApi(), 1);
+    EXPECT_EQ(ShowSyncLog(1001), 0);
+    EXPECT_EQ(State("Calls", "DisplayLog"), "1001");
+    EXPECT_EQ(ShowSyncLog(4242), -1);
+    UnloadHsApi();
+    EXPECT_EQ(ShowSyncLog(1001), -1);
+}
+
+}  // namespace
+}  // namespace corvane
