@@ -99,7 +99,10 @@ UserDataEntries FakeUserData::Entries(const std::vector<std::string>& missing) {
         if (user->Name.size() < room) name[user->Name.size()] = '\0';
         return 0;
     };
-    um.UmIsUserProfile = [](uint32_t id) -> int32_t { return FindUser(id) ? FindUser(id)->Profile : 0; };
+    um.UmIsUserProfile = [](uint32_t id) -> int32_t {
+        const auto* user = FindUser(id);
+        return user != nullptr ? user->Profile : 0;
+    };
     um.UmAddUser = [](const char* name, int32_t kind) -> int32_t {
         Um().Calls.push_back(std::string("add ") + name);
         if (Um().AddResult != 0) return Um().AddResult;
