@@ -13,15 +13,19 @@ void FillUserCombo(const UserList* list, HWND combo) {
         char text[kUserNameSize];
         UserComboText(*record, text, IsAnsiLeadByte);
         const LRESULT item = SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-        if (item >= 0) SendMessageA(combo, CB_SETITEMDATA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(record));
+        if (item >= 0) SendMessageA(combo, CB_SETITEMDATA, static_cast<WPARAM>(item), static_cast<LPARAM>(record->UserID));
     }
     if (count > 0) SendMessageA(combo, CB_SETCURSEL, 0, 0);
 }
 
-UserRecord* UserComboRecord(HWND combo, int index) {
-    const LRESULT data = SendMessageA(combo, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
-    if (data == CB_ERR) return nullptr;
-    return reinterpret_cast<UserRecord*>(data);
+UserRecord* UserComboRecord(HWND combo, int index, const UserList* list) {
+    if (index < 0 || index >= static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0))) return nullptr;
+    const auto userId = static_cast<uint32_t>(SendMessageA(combo, CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+    for (int32_t i = 0; i < UserListCount(list); ++i) {
+        UserRecord* record = UserListAt(list, i);
+        if (record->UserID == userId) return record;
+    }
+    return nullptr;
 }
 
 }  // namespace corvane

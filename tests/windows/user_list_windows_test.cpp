@@ -42,8 +42,17 @@ TEST_F(UserListWindowsTest, FillsTheChooserWithUsersAndProfiles) {
     EXPECT_EQ(ItemText(combo_, 0), "Alice Martin");
     EXPECT_EQ(ItemText(combo_, 2), "Travel (profile)");
     EXPECT_EQ(SendMessageA(combo_, CB_GETCURSEL, 0, 0), 0);
-    EXPECT_EQ(UserComboRecord(combo_, 2), UserListAt(list_.get(), 2));
-    EXPECT_EQ(UserComboRecord(combo_, 3), nullptr);
+    EXPECT_EQ(UserComboRecord(combo_, 2, list_.get()), UserListAt(list_.get(), 2));
+    EXPECT_EQ(UserComboRecord(combo_, 3, list_.get()), nullptr);
+}
+
+TEST_F(UserListWindowsTest, AChooserNeverReachesADeletedUsersRecord) {
+    FillUserCombo(list_.get(), combo_);
+    ASSERT_EQ(UserListDelete(*list_, 1002), 1);
+    EXPECT_EQ(UserComboRecord(combo_, 1, list_.get()), nullptr);  // Bob's item stays until the chooser is refilled
+    ASSERT_EQ(UserListAdd(*list_, "Dora", ukUser), 1);
+    EXPECT_EQ(UserComboRecord(combo_, 1, list_.get()), nullptr);  // not even when a new record takes its memory
+    EXPECT_EQ(UserComboRecord(combo_, 0, list_.get())->UserID, 1001u);
 }
 
 TEST_F(UserListWindowsTest, AddDeleteAndRenameGoThroughUserData) {

@@ -1,0 +1,263 @@
+#include "remind_form.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "code_page.h"
+#include "controls.h"
+#include "date_time_text.h"
+#include "decimal_text.h"
+#include "desktop_path.h"
+#include "fixed_text.h"
+#include "options.h"
+#include "resource_ids.h"
+#include "shared_lists.h"
+
+namespace corvane {
+namespace {
+
+constexpr int kClientWidth = 403;
+constexpr int kClientHeight = 206;
+constexpr int kTopHeight = 38;
+constexpr int kUserHeight = 75;
+constexpr int kMainHeight = kClientHeight - kTopHeight - kUserHeight;
+
+using Id = TfrmRemind::ControlId;
+
+const ControlSpec kPanels[] = {
+    {ControlKind::Panel, Id::idPnlTop, 0, 0, kClientWidth, kTopHeight},
+    {ControlKind::Panel, Id::idPnlUser, 0, kTopHeight, kClientWidth, kUserHeight},
+    {ControlKind::Panel, Id::idPnlMain, 0, kTopHeight + kUserHeight, kClientWidth, kMainHeight},
+};
+
+const ControlSpec kControls[] = {
+    {ControlKind::Label, Id::idLblDesc, 16, 14, 240, 13, "", Id::idPnlTop},
+    {ControlKind::Image, Id::idImgDetail, 327, 10, 55, 23, IDB_BUTTON, Id::idPnlTop},
+    {ControlKind::ListViewIcons, Id::idLvUser, 18, 2, 366, 67, "", Id::idPnlUser},
+    {ControlKind::RadioButton, Id::idRbtnNow, 15, 0, 138, 17, "Start HotSync Now", Id::idPnlMain, WS_GROUP | WS_TABSTOP},
+    {ControlKind::RadioButton, Id::idRbtnLater, 15, 20, 122, 17, "Remind me after ", Id::idPnlMain},
+    {ControlKind::Edit, Id::idEdtMin, 136, 18, 49, 21, "", Id::idPnlMain},
+    {ControlKind::Label, Id::idLblMin, 196, 23, 48, 13, "minutes.", Id::idPnlMain},
+    {ControlKind::RadioButton, Id::idRbtnNo, 15, 42, 194, 17, "I see, don't remind me again.", Id::idPnlMain},
+    {ControlKind::Image, Id::idImgClose, 270, 64, 116, 23, IDB_LINK, Id::idPnlMain},
+};
+
+// The labels that act as buttons, each over its button picture.
+const ControlSpec kDetailLabel = {ControlKind::Label, Id::idLblDetail, 342, 15, 34, 13, "Detail", Id::idPnlTop};
+const ControlSpec kCloseLabel = {ControlKind::Label, Id::idLblClose, 282, 69, 101, 13, "Close in 10 sec.",
+                                 Id::idPnlMain};
+
+// "It's time for user %s to start HotSync Now!" in 100 characters: a longer
+// name keeps its start, cut at a character boundary, followed by "...".
+std::string OneUserDescription(const std::string& name) {
+    constexpr std::size_t kBufferSize = 100;
+    constexpr char kFormat[] = "It's time for user %s to start HotSync Now!";
+    constexpr std::size_t kRoom = kBufferSize - 1 - (sizeof kFormat - 1 - 2);
+    std::string shown = name;
+    if (shown.size() > kRoom) {
+        shown.resize(CharacterPrefix(name.data(), name.size(), kRoom - 3, IsAnsiLeadByte));
+        shown += "...";
+    }
+    char text[kBufferSize];
+    std::snprintf(text, sizeof text, kFormat, shown.c_str());
+    return text;
+}
+
+}  // namespace
+
+TfrmRemind::TfrmRemind(HWND owner) {
+    CreateDialogWindow("TfrmRemind", owner, "HotSync Remind", kClientWidth, kClientHeight);
+    ControlLook panelLook;
+    AddControls(kPanels, std::size(kPanels), panelLook);
+    AddControls(kControls, std::size(kControls));
+    ControlLook link;
+    link.HandCursor = true;
+    link.Backdrop = Id::idImgDetail;
+    AddControl(kDetailLabel, link);
+    link.Backdrop = Id::idImgClose;
+    link.Align = DT_CENTER;
+    AddControl(kCloseLabel, link);
+    imglUser_ = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 0);
+    ImageList_AddIcon(imglUser_, static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), IDI_USER, IMAGE_ICON, 32, 32, 0)));
+    ListView_SetImageList(Control(Id::idLvUser), imglUser_, LVSIL_NORMAL);
+    FormCreate();
+}
+
+TfrmRemind::~TfrmRemind() {
+    if (Handle() != nullptr) DestroyWindow(Handle());
+    if (imglUser_ != nullptr) ImageList_Destroy(imglUser_);
+}
+
+void TfrmRemind::FormCreate() {
+    FReady = false;
+    SetBackColor(kPageColor);
+    FCountdown = Options.RemindSec;
+    SetText(Control(Id::idEdtMin), std::to_string(Options.RemindMin).c_str());
+    const int checked = Options.RemindIndex == 1 ? Id::idRbtnNow : Options.RemindIndex == 2 ? Id::idRbtnLater : Id::idRbtnNo;
+    SetChecked(Control(checked), true);
+    if (checked == Id::idRbtnNow) rbtnNowClick();
+    if (checked == Id::idRbtnLater) rbtnLaterClick();
+    if (checked == Id::idRbtnNo) rbtnNoClick();
+    StartTimer(kCloseTimer, 1000);
+}
+
+bool TfrmRemind::UserListShown() const { return IsShown(Control(Id::idPnlUser)); }
+
+void TfrmRemind::LayOutPanels(bool userListShown) {
+    ShowControl(Control(Id::idPnlUser), userListShown);
+    SetWindowPos(Control(Id::idPnlMain), nullptr, 0, kTopHeight + (userListShown ? kUserHeight : 0), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetClientHeight(kClientHeight - (userListShown ? 0 : kUserHeight));
+}
+
+void TfrmRemind::FillUserList() {
+    HWND list = Control(Id::idLvUser);
+    ListView_DeleteAllItems(list);
+    for (std::size_t i = 0; i < FDueUsers->size(); ++i) {
+        LVITEMA item{};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = static_cast<int>(i);
+        item.pszText = const_cast<char*>((*FDueUsers)[i].Name.c_str());
+        item.iImage = 0;
+        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+bool TfrmRemind::SetDueUsers(const DueUsers* users) {
+    if (Options.RemindDetail == 0) LayOutPanels(false);
+    if (users == nullptr) return false;
+    FDueUsers = users;
+    if (users->size() >= 2) {
+        SetLabelText(Id::idLblDesc, "It's time for some users to start HotSync Now!");
+        FillUserList();
+        SetLabelText(Id::idLblDetail, Options.RemindDetail == 0 ? "Detail" : "Hide");
+    } else {
+        ShowControl(Control(Id::idImgDetail), false);
+        ShowControl(Control(Id::idLblDetail), false);
+        LayOutPanels(false);
+        SetLabelText(Id::idLblDesc, OneUserDescription(users->empty() ? "" : users->front().Name).c_str());
+    }
+    FReady = true;
+    return true;
+}
+
+void TfrmRemind::StopCountdown(const char* closeCaption) {
+    if (!FReady) return;
+    StopTimer(kCloseTimer);
+    SetLabelText(Id::idLblClose, closeCaption);
+}
+
+void TfrmRemind::rbtnNowClick() {
+    EnableWindow(Control(Id::idEdtMin), FALSE);
+    StopCountdown("   Close  ");
+    Options.RemindIndex = 1;
+}
+
+void TfrmRemind::rbtnLaterClick() {
+    EnableWindow(Control(Id::idEdtMin), TRUE);
+    StopCountdown("  Close  ");
+    Options.RemindIndex = 2;
+}
+
+void TfrmRemind::rbtnNoClick() {
+    EnableWindow(Control(Id::idEdtMin), FALSE);
+    StopCountdown("  Close  ");
+    Options.RemindIndex = 3;
+}
+
+void TfrmRemind::edtMinExit() {
+    HWND edit = Control(Id::idEdtMin);
+    SetText(edit, std::to_string(ParseDecimal(TextOf(edit).c_str())).c_str());
+    StopCountdown("  Close  ");
+}
+
+void TfrmRemind::tmCloseTimer() {
+    --FCountdown;
+    Ui().Beep(MB_ICONEXCLAMATION);
+    char caption[32];
+    std::snprintf(caption, sizeof caption, "Close in %d sec.", static_cast<int>(FCountdown));
+    SetLabelText(Id::idLblClose, caption);
+    if (FCountdown == 0) lblCloseClick();
+}
+
+void TfrmRemind::lblCloseClick() {
+    int choice = chNextPeriod;
+    if (IsChecked(Control(Id::idRbtnNow))) {
+        char directory[kPathSize];
+        char program[kPathSize];
+        if (ReadDesktopPath(directory, sizeof directory) == 0 &&
+            std::snprintf(program, sizeof program, "%s\\HOTSYNC.EXE", directory) < static_cast<int>(sizeof program)) {
+            Ui().StartProgram(program, SW_SHOW);
+        }
+    } else if (IsChecked(Control(Id::idRbtnLater))) {
+        if (ParseDecimal(TextOf(Control(Id::idEdtMin)).c_str()) <= 0) {
+            Ui().ShowMessage(Handle(), "Invalid delay minute value!\n", "Error", MB_ICONERROR);
+            return;
+        }
+        choice = chDelay;
+    }
+    ApplyChoice(choice);
+    EndModal(mrOk);
+}
+
+void TfrmRemind::ApplyChoice(int choice) {
+    if (FDueUsers == nullptr) return;
+    const int32_t delay = ParseDecimal(TextOf(Control(Id::idEdtMin)).c_str());
+    for (const DueUser& user : *FDueUsers) {
+        ScheduleRecord* record = ScheduleListFind(Shared.Schedules, user.UserID);
+        if (record == nullptr) continue;
+        DateTimeText text{};
+        std::memcpy(text.Date, record->SyncDate, sizeof text.Date);
+        std::memcpy(text.Time, record->SyncTime, sizeof text.Time);
+        if (choice == chNextPeriod) {
+            const int32_t days = record->Kind == skDaily ? 1 : record->Kind == skWeekly ? 7 : record->Param;
+            ShiftDateTime(ShiftMode::Days, days, &text);
+            std::memcpy(record->SyncDate, text.Date, sizeof record->SyncDate);
+        } else if (choice == chDelay) {
+            ShiftDateTime(ShiftMode::Minutes, delay, &text);
+            std::memcpy(record->SyncDate, text.Date, sizeof record->SyncDate);
+            std::memcpy(record->SyncTime, text.Time, sizeof record->SyncTime);
+        }
+    }
+}
+
+void TfrmRemind::lblDetailClick() {
+    const bool show = !UserListShown();
+    LayOutPanels(show);
+    SetLabelText(Id::idLblDetail, show ? "Hide" : "Detail");
+    Options.RemindDetail = show ? 1 : 0;
+}
+
+void TfrmRemind::OnCommand(int id, int code, HWND) {
+    switch (id) {
+        case Id::idRbtnNow:
+            if (code == BN_CLICKED) rbtnNowClick();
+            break;
+        case Id::idRbtnLater:
+            if (code == BN_CLICKED) rbtnLaterClick();
+            break;
+        case Id::idRbtnNo:
+            if (code == BN_CLICKED) rbtnNoClick();
+            break;
+        case Id::idEdtMin:
+            if (code == EN_KILLFOCUS) edtMinExit();
+            break;
+        case Id::idLblClose:
+            if (code == STN_CLICKED) lblCloseClick();
+            break;
+        case Id::idLblDetail:
+            if (code == STN_CLICKED) lblDetailClick();
+            break;
+        default:
+            break;
+    }
+}
+
+void TfrmRemind::OnTimer(UINT_PTR id) {
+    if (id == kCloseTimer) tmCloseTimer();
+}
+
+}  // namespace corvane

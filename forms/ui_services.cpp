@@ -1,0 +1,52 @@
+#include "ui_services.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+#include "local_clock.h"
+#include "win_handles.h"
+
+namespace corvane {
+namespace {
+
+UiServices realServices;
+UiServices* current = &realServices;
+
+}  // namespace
+
+int UiServices::ShowMessage(HWND owner, const char* text, const char* caption, UINT type) {
+    return MessageBoxA(owner, text, caption, type);
+}
+
+void UiServices::Beep(UINT type) { MessageBeep(type); }
+
+bool UiServices::ShellOpen(HWND owner, const char* target) {
+    return reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", target, nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+}
+
+bool UiServices::StartProgram(const char* path, int show) {
+    // The program is named twice: as the application, so no other file is
+    // ever run in its place, and quoted as the command line's first word, so
+    // a path with spaces stays one word for the program itself.
+    std::string commandLine = std::string("\"") + path + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(show);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(path, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        return false;
+    }
+    UniqueHandle thread(process.hThread);
+    UniqueHandle started(process.hProcess);
+    return true;
+}
+
+LocalTime UiServices::Now() { return ReadLocalClock(); }
+
+UiServices& Ui() { return *current; }
+
+void SetUiServices(UiServices* services) { current = services != nullptr ? services : &realServices; }
+
+}  // namespace corvane

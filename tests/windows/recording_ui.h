@@ -1,0 +1,60 @@
+// Test services for the windows: records message boxes, beeps and program
+// starts, answers message boxes as scripted, gives the clock the test sets,
+// and runs a scripted action when a modal window starts. In place for the
+// object's lifetime.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui_services.h"
+
+namespace corvane::testing {
+
+class RecordingUi : public UiServices {
+public:
+    struct Message {
+        std::string Text;
+        std::string Caption;
+        UINT Type;
+    };
+
+    RecordingUi() { SetUiServices(this); }
+    ~RecordingUi() override { SetUiServices(nullptr); }
+    RecordingUi(const RecordingUi&) = delete;
+    RecordingUi& operator=(const RecordingUi&) = delete;
+
+    int ShowMessage(HWND, const char* text, const char* caption, UINT type) override {
+        Messages.push_back({text, caption, type});
+        return MessageAnswer;
+    }
+    void Beep(UINT type) override { Beeps.push_back(type); }
+    bool ShellOpen(HWND, const char* target) override {
+        Opened.emplace_back(target);
+        return true;
+    }
+    bool StartProgram(const char* path, int show) override {
+        Started.emplace_back(path);
+        StartedShow = show;
+        return ReallyStart ? UiServices::StartProgram(path, show) : true;
+    }
+    LocalTime Now() override { return Clock; }
+    void ModalLoopStarted(HWND dialog) override {
+        ++ModalStarts;
+        if (OnModal) OnModal(dialog);
+    }
+
+    std::vector<Message> Messages;
+    int MessageAnswer = IDOK;
+    std::vector<UINT> Beeps;
+    std::vector<std::string> Opened;
+    std::vector<std::string> Started;
+    int StartedShow = -1;
+    bool ReallyStart = false;
+    LocalTime Clock{2026, 6, 3, 8, 0, 3};  // Wednesday 3 June 2026, 08:00
+    int ModalStarts = 0;
+    std::function<void(HWND)> OnModal;
+};
+
+}  // namespace corvane::testing

@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "controls.h"
+#include "options.h"
+#include "palm_desktop_fixture.h"
+#include "recording_ui.h"
+#include "remind_form.h"
+#include "shared_lists.h"
+
+namespace corvane {
+namespace {
+
+using Id = TfrmRemind::ControlId;
+
+ScheduleRecord* AddSchedule(uint32_t userId, int16_t kind, int16_t param, const char* time, const char* date) {
+    auto record = std::make_unique<ScheduleRecord>();
+    std::memset(record.get(), 0, sizeof(ScheduleRecord));
+    record->UserID = userId;
+    record->Kind = kind;
+    record->Param = param;
+    std::memcpy(record->SyncTime, time, 5);
+    std::memcpy(record->SyncDate, date, 9);
+    ScheduleRecord* added = record.get();
+    ScheduleListAdd(Shared.Schedules, std::move(record));
+    return added;
+}
+
+int ClientHeight(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    return client.bottom;
+}
+
+class RemindFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Options = TOptions{};
+        Shared.Schedules = std::make_unique<ScheduleList>();
+        owner_ = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    }
+    void TearDown() override {
+        form_.reset();
+        DestroyWindow(owner_);
+        Shared.Schedules.reset();
+    }
+
+    TfrmRemind& Open(const DueUsers& users) {
+        due_ = users;
+        form_ = std::make_unique<TfrmRemind>(owner_);
+        EXPECT_TRUE(form_->SetDueUsers(&due_));
+        return *form_;
+    }
+    std::string Text(int id) const { return TextOf(form_->Control(id)); }
+    bool Checked(int id) const { return IsChecked(form_->Control(id)); }
+
+    testing::RecordingUi ui_;
+    HWND owner_ = nullptr;
+    DueUsers due_;
+    std::unique_ptr<TfrmRemind> form_;
+};
+
+TEST_F(RemindFormTest, LaysOutOneUserWithoutTheList) {
+    TfrmRemind& form = Open({{"Alice Martin", 1001}});
+    EXPECT_EQ(Text(Id::idLblDesc), "It's time for user Alice Martin to start HotSync Now!");
+    EXPECT_EQ(ClientHeight(form.Handle()), 206 - 75);
+    EXPECT_FALSE(form.UserListShown());
+    EXPECT_FALSE(IsShown(form.Control(Id::idLblDetail)));
+    EXPECT_EQ(Text(Id::idLblClose), "Close in 10 sec.");
+    EXPECT_EQ(Text(Id::idEdtMin), "5");
+    EXPECT_TRUE(Checked(Id::idRbtnLater));
+}
+
+TEST_F(RemindFormTest, LaysOutSeveralUsersWithTheListAndTheHideLink) {
+    TfrmRemind& form = Open({{"Alice Martin", 1001}, {"Bob Lee", 1002}});
+    EXPECT_EQ(Text(Id::idLblDesc), "It's time for some users to start HotSync Now!");
+    EXPECT_EQ(ClientHeight(form.Handle()), 206);
+    EXPECT_EQ(ListView_GetItemCount(form.Control(Id::idLvUser)), 2);
+    EXPECT_EQ(Text(Id::idLblDetail), "Hide");
+
+    form.lblDetailClick();
+    EXPECT_FALSE(form.UserListShown());
+    EXPECT_EQ(ClientHeight(form.Handle()), 131);
+    EXPECT_EQ(Text(Id::idLblDetail), "Detail");
+    EXPECT_EQ(Options.RemindDetail, 0);
+    form.lblDetailClick();
+    EXPECT_TRUE(form.UserListShown());
+    EXPECT_EQ(Options.RemindDetail, 1);
+}
+
+TEST_F(RemindFormTest, AHiddenListStartsHiddenForSeveralUsers) {
+    Options.RemindDetail = 0;
+    TfrmRemind& form = Open({{"Alice Martin", 1001}, {"Bob Lee", 1002}});
+    EXPECT_FALSE(form.UserListShown());
+    EXPECT_EQ(ClientHeight(form.Handle()), 131);
+    EXPECT_EQ(Text(Id::idLblDetail), "Detail");
+}
+
+TEST_F(RemindFormTest, ANameTooLongForTheDescriptionKeepsItsStart) {
+    const std::string name(80, 'n');
+    Open({{name, 1001}});
+    const std::string description = Text(Id::idLblDesc);
+    EXPECT_LT(description.size(), 100u);
+    EXPECT_EQ(description, "It's time for user " + std::string(55, 'n') + "... to start HotSync Now!");
+}
+
+TEST_F(RemindFormTest, PreselectsTheLastChoiceAndWritesItBack) {
+    const struct {
+        int32_t stored;
+        int checked;
+        int32_t written;
+    } rows[] = {{1, Id::idRbtnNow, 1}, {2, Id::idRbtnLater, 2}, {3, Id::idRbtnNo, 3}, {0, Id::idRbtnNo, 3},
+                {7, Id::idRbtnNo, 3}};
+    for (const auto& row : rows) {
+        Options.RemindIndex = row.stored;
+        Open({{"Alice Martin", 1001}});
+        EXPECT_TRUE(Checked(row.checked)) << row.stored;
+        EXPECT_EQ(Options.RemindIndex, row.written);
+        EXPECT_EQ(IsWindowEnabled(form_->Control(Id::idEdtMin)) != FALSE, row.checked == Id::idRbtnLater);
+        EXPECT_TRUE(form_->TimerRunning(TfrmRemind::kCloseTimer));  // creation never stops the countdown
+    }
+}
+
+TEST_F(RemindFormTest, CountsDownWithABeepEachSecondAndActsAtZero) {
+    Options.RemindSec = 3;
+    Options.RemindIndex = 3;
+    ScheduleRecord* record = AddSchedule(1001, skDaily, 0, "0800", "20260603");
+    TfrmRemind& form = Open({{"Alice Martin", 1001}});
+    form.tmCloseTimer();
+    form.tmCloseTimer();
+    EXPECT_EQ(Text(Id::idLblClose), "Close in 1 sec.");
+    EXPECT_EQ(form.ModalResult(), Form::mrNone);
+    form.tmCloseTimer();
+    EXPECT_EQ(form.ModalResult(), Form::mrOk);
+    EXPECT_EQ(ui_.Beeps, std::vector<UINT>(3, MB_ICONEXCLAMATION));
+    EXPECT_STREQ(record->SyncDate, "20260604");
+}
+
+TEST_F(RemindFormTest, ACountdownFromZeroNeverActs) {
+    Options.RemindSec = 0;
+    TfrmRemind& form = Open({{"Alice Martin", 1001}});
+    for (int i = 0; i < 3; ++i) form.tmCloseTimer();
+    EXPECT_EQ(form.Countdown(), -3);
+    EXPECT_EQ(Text(Id::idLblClose), "Close in -3 sec.");
+    EXPECT_EQ(form.ModalResult(), Form::mrNone);
+    EXPECT_EQ(ui_.Beeps.size(), 3u);
+}
+
+TEST_F(RemindFormTest, TouchingAChoiceStopsTheCountdownForGood) {
+    TfrmRemind& form = Open({{"Alice Martin", 1001}});
+    SendMessageA(form.Control(Id::idRbtnNow), BM_CLICK, 0, 0);
+    EXPECT_FALSE(form.TimerRunning(TfrmRemind::kCloseTimer));
+    EXPECT_EQ(Text(Id::idLblClose), "   Close  ");
+    EXPECT_EQ(Options.RemindIndex, 1);
+    SendMessageA(form.Control(Id::idRbtnNo), BM_CLICK, 0, 0);
+    EXPECT_EQ(Text(Id::idLblClose), "  Close  ");
+    EXPECT_EQ(Options.RemindIndex, 3);
+}
+
+TEST_F(RemindFormTest, LeavingTheDelayBoxRewritesItsNumber) {
+    TfrmRemind& form = Open({{"Alice Martin", 1001}});
+    SetText(form.Control(Id::idEdtMin), "abc");
+    form.edtMinExit();
+    EXPECT_EQ(Text(Id::idEdtMin), "0");
+    EXPECT_FALSE(form.TimerRunning(TfrmRemind::kCloseTimer));
+    EXPECT_EQ(Options.RemindMin, 5);
+}
+
+TEST_F(RemindFormTest, RemindAfterMinutesCarriesOverTheYearEnd) {
+    ScheduleRecord* record = AddSchedule(1001, skWeekly, 2, "2358", "20031231");
+    TfrmRemind& form = Open({{"Alice Martin", 1001}});
+    SendMessageA(form.Control(Id::idRbtnLater), BM_CLICK, 0, 0);
+    form.lblCloseClick();
+    EXPECT_EQ(form.ModalResult(), Form::mrOk);
+    EXPECT_STREQ(record->SyncTime, "0003");
+    EXPECT_STREQ(record->SyncDate, "20040101");
+    EXPECT_TRUE(ui_.Started.empty());
+}
+
+TEST_F(RemindFormTest, AnInvalidDelayIsRefusedWithAMessage) {
+    ScheduleRecord* record = AddSchedule(1001, skDaily, 0, "0800", "20260603");
+    TfrmRemind& form = Open({{"Alice Martin", 1001}});
+    SendMessageA(form.Control(Id::idRbtnLater), BM_CLICK, 0, 0);
+    for (const char* delay : {"0", "-5", "soon"}) {
+        SetText(form.Control(Id::idEdtMin), delay);
+        form.lblCloseClick();
+    }
+    ASSERT_EQ(ui_.Messages.size(), 3u);
+    EXPECT_EQ(ui_.Messages[0].Text, "Invalid delay minute value!\n");
+    EXPECT_EQ(ui_.Messages[0].Caption, "Error");
+    EXPECT_EQ(ui_.Messages[0].Type, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(form.ModalResult(), Form::mrNone);
+    EXPECT_STREQ(record->SyncTime, "0800");
+    EXPECT_STREQ(record->SyncDate, "20260603");
+}
+
+TEST_F(RemindFormTest, NextPeriodMovesEachKindByItsPeriod) {
+    ScheduleRecord* daily = AddSchedule(1, skDaily, 0, "0800", "20031231");
+    ScheduleRecord* weekly = AddSchedule(2, skWeekly, 4, "0800", "20031229");
+    ScheduleRecord* zero = AddSchedule(3, skEveryNDays, 0, "0800", "20030301");
+    ScheduleRecord* back = AddSchedule(4, skEveryNDays, -2, "0800", "20030301");
+    Options.RemindIndex = 3;
+    TfrmRemind& form = Open({{"a", 1}, {"b", 2}, {"c", 3}, {"d", 4}, {"nobody", 99}});
+    form.lblCloseClick();
+    EXPECT_STREQ(daily->SyncDate, "20040101");
+    EXPECT_STREQ(weekly->SyncDate, "20040105");
+    EXPECT_STREQ(zero->SyncDate, "20030301");
+    EXPECT_STREQ(back->SyncDate, "20030227");
+    EXPECT_STREQ(daily->SyncTime, "0800");
+}
+
+TEST_F(RemindFormTest, TheCloseBoxChangesNothing) {
+    ScheduleRecord* record = AddSchedule(1001, skDaily, 0, "0800", "20260603");
+    TfrmRemind& form = Open({{"Alice Martin", 1001}});
+    ui_.OnModal = [](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); };
+    EXPECT_EQ(form.ShowModal(), Form::mrCancel);
+    EXPECT_STREQ(record->SyncDate, "20260603");
+    EXPECT_TRUE(ui_.Started.empty());
+}
+
+TEST_F(RemindFormTest, TheCloseLabelEndsTheModalLoopWithOne) {
+    Options.RemindIndex = 3;
+    TfrmRemind& form = Open({{"Alice Martin", 1001}});
+    ui_.OnModal = [&form](HWND dialog) {
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(Id::idLblClose, STN_CLICKED),
+                     reinterpret_cast<LPARAM>(form.Control(Id::idLblClose)));
+    };
+    EXPECT_EQ(form.ShowModal(), Form::mrOk);
+    EXPECT_EQ(ui_.ModalStarts, 1);
+}
+
+using RemindHotSyncTest = testing::PalmDesktopTest;
+
+TEST_F(RemindHotSyncTest, StartHotSyncNowRunsHotSyncFromAFolderWithASpace) {
+    testing::RecordingUi ui;
+    ui.ReallyStart = true;
+    Options = TOptions{};
+    Options.RemindIndex = 1;
+    Shared.Schedules = std::make_unique<ScheduleList>();
+    ScheduleRecord* record = AddSchedule(1001, skWeekly, 0, "0800", "20260603");
+    const DueUsers due = {{"Alice Martin", 1001}};
+    {
+        TfrmRemind form(nullptr);
+        ASSERT_TRUE(form.SetDueUsers(&due));
+        form.lblCloseClick();
+    }
+    ASSERT_EQ(ui.Started.size(), 1u);
+    EXPECT_EQ(ui.Started[0], desktop_ + "\\HOTSYNC.EXE");
+    EXPECT_EQ(ui.StartedShow, SW_SHOW);
+    EXPECT_STREQ(record->SyncDate, "20260610");
+    const std::string log = desktop_ + "\\hotsync-starts.log";
+    std::string started;
+    for (int wait = 0; wait < 100 && started.empty(); ++wait) {
+        Sleep(100);
+        started = testing::ReadWholeFile(log);
+    }
+    EXPECT_NE(started.find("|\"" + desktop_ + "\\HOTSYNC.EXE\"\r\n"), std::string::npos) << started;
+    Shared.Schedules.reset();
+    Sleep(1800);  // let HotSync Manager end before its folder is removed
+}
+
+}  // namespace
+}  // namespace corvane
