@@ -87,6 +87,18 @@ bool TakesFormColors(ControlKind kind) {
     return kind == ControlKind::RadioButton || kind == ControlKind::CheckBox || kind == ControlKind::GroupBox;
 }
 
+struct ControlSearch {
+    int Id;
+    HWND Found;
+};
+
+BOOL CALLBACK FindControl(HWND child, LPARAM data) {
+    auto* search = reinterpret_cast<ControlSearch*>(data);
+    if (GetDlgCtrlID(child) != search->Id) return TRUE;
+    search->Found = child;
+    return FALSE;
+}
+
 }  // namespace
 
 Form::~Form() {
@@ -96,13 +108,14 @@ Form::~Form() {
 
 bool Form::CreatePage(const char* className, HWND host, int width, int height) {
     InitCommonControlsOnce();
-    return CreateWindowOf(className, WS_EX_CONTROLPARENT, WS_CHILD | WS_CLIPCHILDREN, "", 0, 0, width, height, host);
+    // No WS_CLIPCHILDREN: group boxes paint no interior, so the page paints under them.
+    return CreateWindowOf(className, WS_EX_CONTROLPARENT, WS_CHILD, "", 0, 0, width, height, host);
 }
 
 bool Form::CreateDialogWindow(const char* className, HWND owner, const char* caption, int clientWidth,
                               int clientHeight) {
     InitCommonControlsOnce();
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
     RECT frame{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
@@ -116,19 +129,8 @@ bool Form::CreateDialogWindow(const char* className, HWND owner, const char* cap
 
 HWND Form::Control(int id) const {
     // Controls in panels are not the form's direct children, so search the whole tree.
-    struct Search {
-        int Id;
-        HWND Found;
-    } search{id, nullptr};
-    EnumChildWindows(
-        Handle(),
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* wanted = reinterpret_cast<Search*>(data);
-            if (GetDlgCtrlID(child) != wanted->Id) return TRUE;
-            wanted->Found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ControlSearch search{id, nullptr};
+    EnumChildWindows(Handle(), FindControl, reinterpret_cast<LPARAM>(&search));
     return search.Found;
 }
 

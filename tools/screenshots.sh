@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Starts each window under Wine on a private X display and saves a PNG of it
+# in build/screenshots/, to look at what a person would see.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+tools/install-deps.sh
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target window_gallery palmsim >/dev/null
+
+# shellcheck source=tools/wine-session.sh
+. tools/wine-session.sh
+trap wine_session_stop EXIT
+trap 'exit 130' INT TERM
+wine_session_start "$root"
+
+out="$root/build/screenshots"
+mkdir -p "$out"
+# window name, then the title of its window
+for shot in "remind-one:HotSync Remind" "remind-several:HotSync Remind" "schedule:HotSync Schedule"; do
+    window=${shot%%:*}
+    title=${shot#*:}
+    wine "$root/build/win64/bin/window_gallery.exe" "$window" 6 >/dev/null 2>&1 &
+    shown=$!
+    sleep 4
+    # No window manager runs on the private display, so the window has no frame: its client area is taken.
+    id=$(xwininfo -display "$DISPLAY" -root -tree | grep -F "\"$title\"" | awk '{print $1}' | head -n 1)
+    if [ -n "$id" ]; then
+        import -display "$DISPLAY" -window "$id" "$out/$window.png"
+        echo "$out/$window.png"
+    else
+        echo "$window: no window titled '$title' appeared" >&2
+    fi
+    wait "$shown" || true
+done
