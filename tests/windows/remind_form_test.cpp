@@ -11,6 +11,7 @@
 #include "options.h"
 #include "palm_desktop_fixture.h"
 #include "recording_ui.h"
+#include "schedule_records.h"
 #include "remind_form.h"
 #include "shared_lists.h"
 
@@ -19,18 +20,7 @@ namespace {
 
 using Id = TfrmRemind::ControlId;
 
-ScheduleRecord* AddSchedule(uint32_t userId, int16_t kind, int16_t param, const char* time, const char* date) {
-    auto record = std::make_unique<ScheduleRecord>();
-    std::memset(record.get(), 0, sizeof(ScheduleRecord));
-    record->UserID = userId;
-    record->Kind = kind;
-    record->Param = param;
-    std::memcpy(record->SyncTime, time, 5);
-    std::memcpy(record->SyncDate, date, 9);
-    ScheduleRecord* added = record.get();
-    ScheduleListAdd(Shared.Schedules, std::move(record));
-    return added;
-}
+using testing::AddSchedule;
 
 int ClientHeight(HWND window) {
     RECT client;

@@ -11,6 +11,7 @@
 #include "options.h"
 #include "palm_desktop_fixture.h"
 #include "recording_ui.h"
+#include "schedule_records.h"
 #include "remind_form.h"
 #include "schedule_form.h"
 #include "shared_lists.h"
@@ -19,6 +20,7 @@ namespace corvane {
 namespace {
 
 using Id = TfrmSche::ControlId;
+using testing::AddSchedule;
 
 // The schedule page in a host window, against the demo Palm Desktop (users
 // 1001 Alice Martin, 1002 Bob Lee, 1003 Travel) and an empty schedule list.
@@ -50,18 +52,6 @@ protected:
                      reinterpret_cast<LPARAM>(Control(Id::idCbxUser)));
     }
     ScheduleRecord* Schedule(uint32_t userId) const { return ScheduleListFind(Shared.Schedules, userId); }
-    ScheduleRecord* AddSchedule(uint32_t userId, int16_t kind, int16_t param, const char* time, const char* date) {
-        auto record = std::make_unique<ScheduleRecord>();
-        std::memset(record.get(), 0, sizeof(ScheduleRecord));
-        record->UserID = userId;
-        record->Kind = kind;
-        record->Param = param;
-        std::memcpy(record->SyncTime, time, 5);
-        std::memcpy(record->SyncDate, date, 9);
-        ScheduleRecord* added = record.get();
-        ScheduleListAdd(Shared.Schedules, std::move(record));
-        return added;
-    }
     std::string ShownTime() const {
         const SYSTEMTIME time = PickerTime(Control(Id::idDtpTime));
         char text[8];
