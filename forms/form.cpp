@@ -134,47 +134,47 @@ HWND Form::Control(int id) const {
     return search.Found;
 }
 
-HWND Form::ParentOf(const ControlSpec& spec) const {
-    if (spec.Parent == 0) return Handle();
-    HWND panel = Control(spec.Parent);
+HWND Form::ParentOf(const ControlSpec& layout) const {
+    if (layout.Parent == 0) return Handle();
+    HWND panel = Control(layout.Parent);
     return panel != nullptr ? panel : Handle();
 }
 
-HWND Form::CreateControl(const ControlSpec& spec, HWND parent) {
-    const ClassAndStyle kind = ClassFor(spec.Kind);
+HWND Form::CreateControl(const ControlSpec& layout, HWND parent) {
+    const ClassAndStyle kind = ClassFor(layout.Kind);
     // A drop-down list's height includes its list.
-    const int height = spec.Kind == ControlKind::ComboList ? spec.Height + 160 : spec.Height;
-    return CreateWindowExA(kind.ExStyle, kind.ClassName, spec.Text, WS_CHILD | WS_VISIBLE | kind.Style | spec.Style,
-                           spec.X, spec.Y, spec.Width, height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)), GetModuleHandleA(nullptr), nullptr);
+    const int height = layout.Kind == ControlKind::ComboList ? layout.Height + 160 : layout.Height;
+    return CreateWindowExA(kind.ExStyle, kind.ClassName, layout.Text, WS_CHILD | WS_VISIBLE | kind.Style | layout.Style,
+                           layout.X, layout.Y, layout.Width, height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)), GetModuleHandleA(nullptr), nullptr);
 }
 
-HWND Form::AddControl(const ControlSpec& spec, const ControlLook& look) {
-    HWND control = CreateControl(spec, ParentOf(spec));
+HWND Form::AddControl(const ControlSpec& layout, const ControlLook& look) {
+    HWND control = CreateControl(layout, ParentOf(layout));
     if (control == nullptr) return nullptr;
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(look.Font)), FALSE);
-    if (spec.Kind == ControlKind::Label || TakesFormColors(spec.Kind)) {
+    if (layout.Kind == ControlKind::Label || TakesFormColors(layout.Kind)) {
         looks_.push_back(std::make_unique<ControlLook>(look));
         SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(looks_.back().get()));
-        if (TakesFormColors(spec.Kind)) SetWindowTheme(control, L"", L"");
+        if (TakesFormColors(layout.Kind)) SetWindowTheme(control, L"", L"");
     }
-    if (spec.Kind == ControlKind::Panel) SetWindowLongPtrA(control, GWLP_USERDATA, static_cast<LONG_PTR>(look.Back));
-    if (spec.Kind == ControlKind::Image) {
+    if (layout.Kind == ControlKind::Panel) SetWindowLongPtrA(control, GWLP_USERDATA, static_cast<LONG_PTR>(look.Back));
+    if (layout.Kind == ControlKind::Image) {
         // The image's text names its bitmap resource.
-        auto bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), spec.Text, IMAGE_BITMAP, 0, 0, 0));
+        auto bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), layout.Text, IMAGE_BITMAP, 0, 0, 0));
         if (bitmap != nullptr) {
-            bitmaps_.push_back({spec.Id, bitmap});
+            bitmaps_.push_back({layout.Id, bitmap});
             SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
         }
     }
-    if (spec.Kind == ControlKind::ListViewReport) {
+    if (layout.Kind == ControlKind::ListViewReport) {
         ListView_SetExtendedListViewStyle(control, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
     }
     return control;
 }
 
-void Form::AddControls(const ControlSpec* specs, std::size_t count, const ControlLook& look) {
-    for (std::size_t i = 0; i < count; ++i) AddControl(specs[i], look);
+void Form::AddControls(const ControlSpec* layouts, std::size_t count, const ControlLook& look) {
+    for (std::size_t i = 0; i < count; ++i) AddControl(layouts[i], look);
 }
 
 void Form::SetLabelText(int id, const char* text) {

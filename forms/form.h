@@ -65,8 +65,8 @@ public:
     bool CreateDialogWindow(const char* className, HWND owner, const char* caption, int clientWidth, int clientHeight);
 
     HWND Control(int id) const;
-    HWND AddControl(const ControlSpec& spec, const ControlLook& look = {});
-    void AddControls(const ControlSpec* specs, std::size_t count, const ControlLook& look = {});
+    HWND AddControl(const ControlSpec& layout, const ControlLook& look = {});
+    void AddControls(const ControlSpec* layouts, std::size_t count, const ControlLook& look = {});
     // A label's text; the label is painted anew.
     void SetLabelText(int id, const char* text);
     void SetBackColor(COLORREF color);
@@ -100,8 +100,8 @@ private:
         HBITMAP Handle;
     };
 
-    HWND ParentOf(const ControlSpec& spec) const;
-    HWND CreateControl(const ControlSpec& spec, HWND parent);
+    HWND ParentOf(const ControlSpec& layout) const;
+    HWND CreateControl(const ControlSpec& layout, HWND parent);
     void DrawLabel(const DRAWITEMSTRUCT& item) const;
     HBITMAP BitmapOf(int imageId) const;
     const ControlLook* LookOf(HWND control) const;
