@@ -2,27 +2,19 @@
 
 #include <array>
 
+#include "unique_resource.h"
+
 namespace corvane {
 namespace {
 
-// Owns a GDI object for the life of the process.
-class GdiObject {
-public:
-    GdiObject() = default;
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() {
-        if (object_ != nullptr) DeleteObject(object_);
-    }
-    HGDIOBJ Get() const { return object_; }
-    void Reset(HGDIOBJ object) {
-        if (object_ != nullptr) DeleteObject(object_);
-        object_ = object;
-    }
-
-private:
-    HGDIOBJ object_ = nullptr;
+struct GdiObjectTraits {
+    static HGDIOBJ None() { return nullptr; }
+    static bool IsValid(HGDIOBJ object) { return object != nullptr; }
+    static void Release(HGDIOBJ object) { DeleteObject(object); }
 };
+
+// Owns a GDI object for the life of the process.
+using GdiObject = UniqueResource<HGDIOBJ, GdiObjectTraits>;
 
 HFONT MakeFont(bool bold) {
     // 8 point at 96 dots per inch: a character height of 11 pixels.

@@ -3,41 +3,28 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "unique_resource.h"
 
 namespace corvane {
 
-// Owns a bound module file and releases it once.
-class LibraryModule {
-public:
-    LibraryModule() = default;
-    explicit LibraryModule(HMODULE module) : module_(module) {}
-    LibraryModule(LibraryModule&& other) noexcept : module_(std::exchange(other.module_, nullptr)) {}
-    LibraryModule& operator=(LibraryModule&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.module_, nullptr));
-        return *this;
-    }
-    LibraryModule(const LibraryModule&) = delete;
-    LibraryModule& operator=(const LibraryModule&) = delete;
-    ~LibraryModule() { Reset(); }
+struct ModuleTraits {
+    static HMODULE None() { return nullptr; }
+    static bool IsValid(HMODULE module) { return module != nullptr; }
+    static void Release(HMODULE module) { FreeLibrary(module); }
+};
 
-    HMODULE Get() const { return module_; }
-    explicit operator bool() const { return module_ != nullptr; }
-    void Reset(HMODULE module = nullptr) {
-        if (module_ != nullptr) FreeLibrary(module_);
-        module_ = module;
-    }
+// Owns a bound module file and releases it once.
+class LibraryModule : public UniqueResource<HMODULE, ModuleTraits> {
+public:
+    using UniqueResource::UniqueResource;
 
     // The export `name` as an entry of type Fn; null when not exported.
     template <typename Fn>
     Fn Entry(const char* name) const {
-        if (module_ == nullptr) return nullptr;
+        if (!*this) return nullptr;
         // void (*)() converts to and from every function pointer type.
-        return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module_, name)));
+        return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(Get(), name)));
     }
-
-private:
-    HMODULE module_ = nullptr;
 };
 
 // Binds the module file at the full path `path`. Its own dependencies are

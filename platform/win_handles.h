@@ -3,34 +3,18 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "unique_resource.h"
 
 namespace corvane {
 
-// A kernel object handle (file, mutex, process); INVALID_HANDLE_VALUE and null both mean none.
-class UniqueHandle {
-public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.handle_, nullptr));
-        return *this;
-    }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    ~UniqueHandle() { Reset(); }
-
-    HANDLE Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
-    void Reset(HANDLE handle = nullptr) {
-        if (*this) CloseHandle(handle_);
-        handle_ = handle;
-    }
-
-private:
-    HANDLE handle_ = nullptr;
+struct KernelHandleTraits {
+    static HANDLE None() { return nullptr; }
+    static bool IsValid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+    static void Release(HANDLE handle) { CloseHandle(handle); }
 };
+
+// A kernel object handle (file, mutex, process); INVALID_HANDLE_VALUE and null both mean none.
+using UniqueHandle = UniqueResource<HANDLE, KernelHandleTraits>;
 
 // An open registry key.
 class RegistryKey {
