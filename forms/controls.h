@@ -31,6 +31,21 @@ inline LPARAM ComboItemData(HWND combo, int index) {
     return static_cast<LPARAM>(SendMessageA(combo, CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
 }
 
+inline int ListBoxCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
+inline int ListBoxSelection(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)); }
+inline void ListBoxSelect(HWND list, int index) { SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+inline void ListBoxClear(HWND list) { SendMessageA(list, LB_RESETCONTENT, 0, 0); }
+// Appends an item carrying `data`; returns its index (negative when it could not be added).
+inline int ListBoxAdd(HWND list, const char* text, LPARAM data) {
+    const auto index = static_cast<int>(SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+    if (index >= 0) SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(index), data);
+    return index;
+}
+inline LPARAM ListBoxItemData(HWND list, int index) {
+    return static_cast<LPARAM>(SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+}
+inline void ListBoxDelete(HWND list, int index) { SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(index), 0); }
+
 inline SYSTEMTIME PickerTime(HWND picker) {
     SYSTEMTIME time{};
     SendMessageA(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "application.h"
+
 namespace corvane {
 namespace {
 
@@ -28,6 +30,8 @@ LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM 
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
+        case WM_SETCURSOR:
+        case WM_CONTEXTMENU:
             return SendMessageA(GetParent(panel), message, wParam, lParam);
         default:
             return DefWindowProcA(panel, message, wParam, lParam);
@@ -64,6 +68,7 @@ ClassAndStyle ClassFor(ControlKind kind) {
     switch (kind) {
         case ControlKind::Label: return {"STATIC", SS_OWNERDRAW | SS_NOTIFY, 0};
         case ControlKind::Image: return {"STATIC", SS_BITMAP, 0};
+        case ControlKind::Icon: return {"STATIC", SS_ICON | SS_REALSIZECONTROL, 0};
         case ControlKind::Panel: return {kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
         case ControlKind::GroupBox: return {"BUTTON", BS_GROUPBOX, 0};
         case ControlKind::Button: return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
@@ -74,7 +79,9 @@ ClassAndStyle ClassFor(ControlKind kind) {
         case ControlKind::ListBox: return {"LISTBOX", LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
         case ControlKind::ListViewReport:
             return {WC_LISTVIEWA, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE};
-        case ControlKind::ListViewIcons: return {WC_LISTVIEWA, LVS_ICON | LVS_SINGLESEL, WS_EX_CLIENTEDGE};
+        // The form owns the image list it gives the view, so the view must not destroy it.
+        case ControlKind::ListViewIcons:
+            return {WC_LISTVIEWA, LVS_ICON | LVS_SINGLESEL | LVS_SHAREIMAGELISTS, WS_EX_CLIENTEDGE};
         case ControlKind::TimePicker: return {DATETIMEPICK_CLASSA, DTS_TIMEFORMAT | DTS_UPDOWN | WS_TABSTOP, 0};
         case ControlKind::DatePicker: return {DATETIMEPICK_CLASSA, DTS_SHORTDATEFORMAT | WS_TABSTOP, 0};
     }
@@ -87,51 +94,75 @@ bool TakesFormColors(ControlKind kind) {
     return kind == ControlKind::RadioButton || kind == ControlKind::CheckBox || kind == ControlKind::GroupBox;
 }
 
-struct ControlSearch {
-    int Id;
-    HWND Found;
-};
+bool IsLabel(HWND control) {
+    char className[16] = "";
+    GetClassNameA(control, className, sizeof className);
+    return lstrcmpiA(className, "Static") == 0 &&
+           (GetWindowLongPtrA(control, GWL_STYLE) & SS_TYPEMASK) == SS_OWNERDRAW;
+}
 
-BOOL CALLBACK FindControl(HWND child, LPARAM data) {
-    auto* search = reinterpret_cast<ControlSearch*>(data);
-    if (GetDlgCtrlID(child) != search->Id) return TRUE;
-    search->Found = child;
-    return FALSE;
+int TextWidth(HWND control, const char* text, HFONT font) {
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return size.cx;
+}
+
+// The rectangle of `control` in its parent's client coordinates.
+RECT RectInParent(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 }  // namespace
 
 Form::~Form() {
     if (Handle() != nullptr) DestroyWindow(Handle());
-    for (const Bitmap& bitmap : bitmaps_) DeleteObject(bitmap.Handle);
+    for (const Bitmap& picture : bitmaps_) {
+        if (GetObjectType(picture.Handle) == OBJ_BITMAP) {
+            DeleteObject(picture.Handle);
+        } else {
+            DestroyIcon(static_cast<HICON>(picture.Handle));
+        }
+    }
 }
 
-bool Form::CreatePage(const char* className, HWND host, int width, int height) {
+bool Form::CreatePage(const WindowClass& windowClass, HWND host, int width, int height) {
     InitCommonControlsOnce();
     // No WS_CLIPCHILDREN: group boxes paint no interior, so the page paints under them.
-    return CreateWindowOf(className, WS_EX_CONTROLPARENT, WS_CHILD, "", 0, 0, width, height, host);
+    return CreateWindowOf(windowClass, WS_EX_CONTROLPARENT, WS_CHILD, "", 0, 0, width, height, host);
 }
 
 bool Form::CreateDialogWindow(const char* className, HWND owner, const char* caption, int clientWidth,
-                              int clientHeight) {
+                              int clientHeight, DWORD extraExStyle) {
+    HWND topLevel = owner != nullptr ? GetAncestor(owner, GA_ROOT) : nullptr;
+    return CreateTopLevel(WindowClass{className}, topLevel, caption, clientWidth, clientHeight,
+                          WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME | extraExStyle);
+}
+
+bool Form::CreateTopLevel(const WindowClass& windowClass, HWND owner, const char* caption, int clientWidth,
+                          int clientHeight, DWORD style, DWORD exStyle) {
     InitCommonControlsOnce();
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+    exStyle |= WS_EX_CONTROLPARENT;
     RECT frame{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    HWND topLevel = owner != nullptr ? GetAncestor(owner, GA_ROOT) : nullptr;
-    return CreateWindowOf(className, exStyle, style, caption, x, y, width, height, topLevel);
+    return CreateWindowOf(windowClass, exStyle, style, caption, x, y, width, height, owner);
 }
 
 HWND Form::Control(int id) const {
-    // Controls in panels are not the form's direct children, so search the whole tree.
-    ControlSearch search{id, nullptr};
-    EnumChildWindows(Handle(), FindControl, reinterpret_cast<LPARAM>(&search));
-    return search.Found;
+    for (const OwnControl& control : controls_) {
+        if (control.Id == id) return control.Handle;
+    }
+    return nullptr;
 }
 
 HWND Form::ParentOf(const ControlSpec& layout) const {
@@ -144,44 +175,124 @@ HWND Form::CreateControl(const ControlSpec& layout, HWND parent) {
     const ClassAndStyle kind = ClassFor(layout.Kind);
     // A drop-down list's height includes its list.
     const int height = layout.Kind == ControlKind::ComboList ? layout.Height + 160 : layout.Height;
-    return CreateWindowExA(kind.ExStyle, kind.ClassName, layout.Text, WS_CHILD | WS_VISIBLE | kind.Style | layout.Style,
-                           layout.X, layout.Y, layout.Width, height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)), GetModuleHandleA(nullptr), nullptr);
+    // Pictures are loaded after creation; the text of an image names its resource.
+    const bool picture = layout.Kind == ControlKind::Image || layout.Kind == ControlKind::Icon;
+    return CreateWindowExA(kind.ExStyle, kind.ClassName, picture ? "" : layout.Text,
+                           WS_CHILD | WS_VISIBLE | kind.Style | layout.Style, layout.X, layout.Y, layout.Width, height,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)), GetModuleHandleA(nullptr),
+                           nullptr);
+}
+
+void Form::LoadPicture(const ControlSpec& layout, HWND control) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (layout.Kind == ControlKind::Image) {
+        HANDLE bitmap = LoadImageA(instance, layout.Text, IMAGE_BITMAP, 0, 0, 0);
+        if (bitmap == nullptr) return;
+        bitmaps_.push_back({layout.Id, bitmap});
+        SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    } else {
+        HANDLE icon = LoadImageA(instance, layout.Text, IMAGE_ICON, layout.Width, layout.Height, 0);
+        if (icon == nullptr) return;
+        bitmaps_.push_back({layout.Id, icon});
+        SendMessageA(control, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+    }
 }
 
 HWND Form::AddControl(const ControlSpec& layout, const ControlLook& look) {
+    if (Handle() == nullptr) return nullptr;
     HWND control = CreateControl(layout, ParentOf(layout));
     if (control == nullptr) return nullptr;
+    controls_.push_back({layout.Id, control});
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(look.Font)), FALSE);
     if (layout.Kind == ControlKind::Label || TakesFormColors(layout.Kind)) {
         looks_.push_back(std::make_unique<ControlLook>(look));
+        looks_.back()->LayoutWidth = layout.Width;
         SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(looks_.back().get()));
         if (TakesFormColors(layout.Kind)) SetWindowTheme(control, L"", L"");
     }
     if (layout.Kind == ControlKind::Panel) SetWindowLongPtrA(control, GWLP_USERDATA, static_cast<LONG_PTR>(look.Back));
-    if (layout.Kind == ControlKind::Image) {
-        // The image's text names its bitmap resource.
-        auto bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), layout.Text, IMAGE_BITMAP, 0, 0, 0));
-        if (bitmap != nullptr) {
-            bitmaps_.push_back({layout.Id, bitmap});
-            SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
-        }
-    }
+    if (layout.Kind == ControlKind::Image || layout.Kind == ControlKind::Icon) LoadPicture(layout, control);
     if (layout.Kind == ControlKind::ListViewReport) {
         ListView_SetExtendedListViewStyle(control, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
     }
+    if (layout.Kind == ControlKind::Label) FitLabel(control);
     return control;
 }
 
 void Form::AddControls(const ControlSpec* layouts, std::size_t count, const ControlLook& look) {
     for (std::size_t i = 0; i < count; ++i) AddControl(layouts[i], look);
+    // Controls laid out after a label may limit how far it can grow.
+    FitLabels();
+}
+
+void Form::SetTabOrder(std::initializer_list<int> ids) {
+    HWND previous = HWND_TOP;
+    for (int id : ids) {
+        HWND control = Control(id);
+        if (control == nullptr) continue;
+        SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = control;
+    }
+}
+
+// A label whose text is wider than its layout grows to the right, as far as
+// the next control on its line or its parent's edge (a label over a picture:
+// the picture's edge). A text that still does not fit is drawn ending in "...".
+void Form::FitLabel(HWND label) {
+    const ControlLook* look = LookOf(label);
+    if (look == nullptr) return;
+    char text[256] = "";
+    GetWindowTextA(label, text, sizeof text);
+    const RECT own = RectInParent(label);
+    const int needed = TextWidth(label, text, Font(look->Font)) + 1;
+    int width = look->LayoutWidth;
+    if (needed > width) {
+        RECT parent;
+        GetClientRect(GetParent(label), &parent);
+        int limit = parent.right;
+        HWND backdrop = look->Backdrop != 0 ? Control(look->Backdrop) : nullptr;
+        if (backdrop != nullptr) {
+            limit = RectInParent(backdrop).right;
+        } else {
+            for (HWND sibling = GetWindow(GetParent(label), GW_CHILD); sibling != nullptr;
+                 sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+                if (sibling == label) continue;
+                const RECT other = RectInParent(sibling);
+                const bool sameLine = other.top < own.bottom && other.bottom > own.top;
+                if (sameLine && other.left >= own.left + look->LayoutWidth && other.left < limit) limit = other.left;
+            }
+        }
+        width = std::max(look->LayoutWidth, std::min(needed, static_cast<int>(limit - own.left)));
+    }
+    if (width != own.right - own.left) {
+        SetWindowPos(label, nullptr, 0, 0, width, own.bottom - own.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void Form::FitLabels() {
+    for (const OwnControl& control : controls_) {
+        if (IsLabel(control.Handle)) FitLabel(control.Handle);
+    }
 }
 
 void Form::SetLabelText(int id, const char* text) {
     HWND label = Control(id);
     if (label == nullptr) return;
     SetWindowTextA(label, text);
+    FitLabel(label);
     InvalidateRect(label, nullptr, FALSE);
+}
+
+void Form::SetLabelColor(int id, COLORREF color) {
+    HWND label = Control(id);
+    for (const auto& look : looks_) {
+        if (label != nullptr && reinterpret_cast<LONG_PTR>(look.get()) == GetWindowLongPtrA(label, GWLP_USERDATA)) {
+            if (look->Text == color) return;
+            look->Text = color;
+            InvalidateRect(label, nullptr, FALSE);
+            return;
+        }
+    }
 }
 
 void Form::SetBackColor(COLORREF color) {
@@ -199,39 +310,91 @@ void Form::SetClientHeight(int height) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int Form::ShowModal() {
-    HWND owner = GetWindow(Handle(), GW_OWNER);
-    const bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
-    if (ownerWasEnabled) EnableWindow(owner, FALSE);
-    modal_ = true;
-    modalResult_ = mrNone;
-    ShowWindow(Handle(), SW_SHOW);
-    Ui().ModalLoopStarted(Handle());
-    MSG message;
-    while (modalResult_ == mrNone && Handle() != nullptr) {
-        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            PostQuitMessage(static_cast<int>(message.wParam));  // leave the quit to the outer loop
-            break;
-        }
-        if (!IsDialogMessageA(Handle(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
+void Form::FocusFirstControl() {
+    HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+    if (first != nullptr) SetFocus(first);
+}
+
+namespace {
+
+struct DisabledWindows {
+    HWND Except;
+    std::vector<HWND> Windows;
+};
+
+BOOL CALLBACK DisableWindow(HWND window, LPARAM data) {
+    auto* disabled = reinterpret_cast<DisabledWindows*>(data);
+    if (window != disabled->Except && IsWindowEnabled(window)) {
+        EnableWindow(window, FALSE);
+        disabled->Windows.push_back(window);
+    }
+    return TRUE;
+}
+
+// Disables every other enabled top-level window of the thread while a modal
+// window runs, and enables exactly those again afterwards.
+class ModalScope {
+public:
+    explicit ModalScope(HWND modal) : disabled_{modal, {}} {
+        EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled_));
+        App().ModalStarted(modal);
+    }
+    ~ModalScope() {
+        App().ModalEnded(disabled_.Except);
+        for (HWND window : disabled_.Windows) {
+            if (IsWindow(window)) EnableWindow(window, TRUE);
         }
     }
-    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    DisabledWindows disabled_;
+    NestedLoop loop_;
+};
+
+}  // namespace
+
+int Form::ShowModal() {
+    if (Handle() == nullptr) return mrCancel;
+    modalResult_ = mrNone;
+    {
+        ModalScope scope(Handle());
+        modal_ = true;
+        App().ShowTaskbarEntry();
+        ShowWindow(Handle(), SW_SHOW);
+        // Windows refuses the foreground to a program in the background: the
+        // task-bar entry then flashes until the person looks.
+        if (!SetForegroundWindow(Handle())) App().FlashTaskbarEntry();
+        FocusFirstControl();
+        Ui().ModalLoopStarted(Handle());
+        MSG message;
+        while (modalResult_ == mrNone && Handle() != nullptr) {
+            const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+            if (got <= 0) {
+                PostQuitMessage(static_cast<int>(message.wParam));  // leave the quit to the outer loop
+                break;
+            }
+            if (!IsDialogMessageA(Handle(), &message)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+        }
+    }
     if (Handle() != nullptr) ShowWindow(Handle(), SW_HIDE);
     modal_ = false;
+    App().UpdateTaskbarEntry();
     return modalResult_ == mrNone ? mrCancel : modalResult_;
 }
 
-void Form::StartTimer(UINT_PTR id, UINT milliseconds) {
-    SetTimer(Handle(), id, milliseconds, nullptr);
+bool Form::StartTimer(UINT_PTR id, UINT milliseconds) {
+    if (Handle() == nullptr || SetTimer(Handle(), id, milliseconds, nullptr) == 0) return false;
     if (!TimerRunning(id)) timers_.push_back(id);
+    return true;
 }
 
 void Form::StopTimer(UINT_PTR id) {
-    KillTimer(Handle(), id);
+    if (Handle() != nullptr) KillTimer(Handle(), id);
     timers_.erase(std::remove(timers_.begin(), timers_.end(), id), timers_.end());
 }
 
@@ -246,7 +409,7 @@ void Form::OnTimer(UINT_PTR) {}
 void Form::OnClose() {
     if (modal_) {
         EndModal(mrCancel);
-    } else {
+    } else if (App().MayClose(Handle())) {
         DestroyWindow(Handle());
     }
 }
@@ -261,7 +424,7 @@ const ControlLook* Form::LookOf(HWND control) const {
     return nullptr;
 }
 
-HBITMAP Form::BitmapOf(int imageId) const {
+HGDIOBJ Form::BitmapOf(int imageId) const {
     for (const Bitmap& bitmap : bitmaps_) {
         if (bitmap.Id == imageId) return bitmap.Handle;
     }
@@ -273,7 +436,7 @@ void Form::DrawLabel(const DRAWITEMSTRUCT& item) const {
     if (look == nullptr) return;
     HDC dc = item.hDC;
     RECT area = item.rcItem;
-    HBITMAP backdrop = look->Backdrop != 0 ? BitmapOf(look->Backdrop) : nullptr;
+    HGDIOBJ backdrop = look->Backdrop != 0 ? BitmapOf(look->Backdrop) : nullptr;
     HWND image = look->Backdrop != 0 ? Control(look->Backdrop) : nullptr;
     if (backdrop != nullptr && image != nullptr && (GetWindowLongPtrA(image, GWL_STYLE) & WS_VISIBLE) != 0) {
         // The part of the image that lies under the label.
@@ -295,7 +458,7 @@ void Form::DrawLabel(const DRAWITEMSTRUCT& item) const {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, look->Text);
     HGDIOBJ previousFont = SelectObject(dc, Font(look->Font));
-    DrawTextA(dc, text, -1, &area, look->Align | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextA(dc, text, -1, &area, look->Align | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     SelectObject(dc, previousFont);
 }
 
@@ -308,6 +471,21 @@ LRESULT Form::ColorStatic(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(SolidBrush(look->Back));
 }
 
+// A top-level form remembers which of its controls had the focus when it was
+// deactivated and gives it back when it is activated again.
+void Form::OnActivate(WORD state) {
+    if (state == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(Handle(), focus)) lastFocus_ = focus;
+        return;
+    }
+    if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_)) {
+        SetFocus(lastFocus_);
+    } else {
+        FocusFirstControl();
+    }
+}
+
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_ERASEBKGND: {
@@ -317,6 +495,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         }
         case WM_COMMAND:
+            // Enter and Esc reach a form as commands 1 and 2 without a control;
+            // a form has no default or cancel button unless it handles them.
             OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
         case WM_NOTIFY:
@@ -338,6 +518,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         }
+        case WM_ACTIVATE:
+            if ((GetWindowLongPtrA(Handle(), GWL_STYLE) & WS_CHILD) == 0) {
+                OnActivate(LOWORD(wParam));
+                return 0;
+            }
+            break;
         case WM_CLOSE:
             OnClose();
             return 0;

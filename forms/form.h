@@ -1,12 +1,14 @@
 // A window laid out from a table of controls: pages (borderless children that
-// fill a host) and dialogs (fixed size, a close box, centred, shown modally).
-// The form paints its labels, colours its radio buttons, check boxes and group
-// boxes, gives clickable labels a hand cursor, runs its timers, and hands
+// fill a host), dialogs (fixed size, a close box, centred, shown modally) and
+// other top-level windows. The form paints its labels, colours its radio
+// buttons, check boxes and group boxes, gives clickable labels a hand cursor,
+// runs its timers, keeps the keyboard focus across deactivation, and hands
 // control events to the virtual handlers a window overrides.
 #pragma once
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -19,10 +21,11 @@ namespace corvane {
 enum class ControlKind {
     Label,          // owner-drawn text; clickable when it has a hand cursor
     Image,          // a bitmap resource
+    Icon,           // an icon resource, drawn at the control's size
     Panel,          // a plain area of its own colour that holds controls
     GroupBox,
     Button,
-    RadioButton,
+    RadioButton,    // the first of a group carries WS_GROUP | WS_TABSTOP; the control after its last, WS_GROUP
     CheckBox,
     ComboList,      // a drop-down list to pick from
     Edit,
@@ -35,7 +38,7 @@ enum class ControlKind {
 
 struct ControlSpec {
     ControlKind Kind;
-    int Id;
+    int Id;          // 10 and up: 1 and 2 are the keyboard's Enter and Esc commands
     int X, Y, Width, Height;
     const char* Text = "";
     int Parent = 0;  // the id of the panel that holds it; 0: the form itself
@@ -50,6 +53,7 @@ struct ControlLook {
     bool HandCursor = false;
     UINT Align = DT_LEFT;
     int Backdrop = 0;  // a label over an image: the image's id; its bitmap is painted behind the text
+    int LayoutWidth = 0;  // set by the form: the label's width as laid out, before it grows to fit its text
 };
 
 class Form : public Window {
@@ -59,29 +63,51 @@ public:
     ~Form() override;
 
     // A borderless child page of `host`, `width` by `height`, at its top left.
-    bool CreatePage(const char* className, HWND host, int width, int height);
+    bool CreatePage(const WindowClass& windowClass, HWND host, int width, int height);
+    bool CreatePage(const char* className, HWND host, int width, int height) {
+        return CreatePage(WindowClass{className}, host, width, height);
+    }
     // A fixed-size dialog with a close box, owned by the top-level window of
     // `owner`, centred on the screen, hidden until shown.
-    bool CreateDialogWindow(const char* className, HWND owner, const char* caption, int clientWidth, int clientHeight);
+    bool CreateDialogWindow(const char* className, HWND owner, const char* caption, int clientWidth, int clientHeight,
+                            DWORD extraExStyle = 0);
+    // A top-level window of `clientWidth` by `clientHeight` with `style`,
+    // owned by `owner` (null: none), centred on the screen, hidden until shown.
+    bool CreateTopLevel(const WindowClass& windowClass, HWND owner, const char* caption, int clientWidth,
+                        int clientHeight, DWORD style, DWORD exStyle);
 
+    bool Created() const { return Handle() != nullptr; }
+
+    // A control of this form (never one of another form hosted in it); null when none has the id.
     HWND Control(int id) const;
     HWND AddControl(const ControlSpec& layout, const ControlLook& look = {});
     void AddControls(const ControlSpec* layouts, std::size_t count, const ControlLook& look = {});
-    // A label's text; the label is painted anew.
+    // Places the controls in this keyboard (Tab) order, before all others of their parent.
+    void SetTabOrder(std::initializer_list<int> ids);
+    // A label's text; the label is fitted to it and painted anew.
     void SetLabelText(int id, const char* text);
+    // A label's text colour; the label is painted anew.
+    void SetLabelColor(int id, COLORREF color);
+    const ControlLook* LookOf(HWND control) const;
     void SetBackColor(COLORREF color);
     COLORREF BackColor() const { return backColor_; }
 
     // Resizes the form's client area height, keeping its width and place.
     void SetClientHeight(int height);
 
-    // Shows the form modally over its owner; returns its modal result.
+    // Shows the form modally: every other enabled top-level window of the
+    // thread is disabled until it ends, and the application's task-bar entry
+    // shows meanwhile. Returns the modal result (mrCancel when none was set).
     int ShowModal();
     void EndModal(int result) { modalResult_ = result; }
     int ModalResult() const { return modalResult_; }
     bool IsModal() const { return modal_; }
 
-    void StartTimer(UINT_PTR id, UINT milliseconds);
+    // Gives the keyboard focus to the first control in Tab order.
+    void FocusFirstControl();
+
+    // False when the system has no timer left to give.
+    bool StartTimer(UINT_PTR id, UINT milliseconds);
     void StopTimer(UINT_PTR id);
     bool TimerRunning(UINT_PTR id) const;
 
@@ -89,7 +115,8 @@ protected:
     virtual void OnCommand(int id, int code, HWND control);
     virtual LRESULT OnNotify(NMHDR* header);
     virtual void OnTimer(UINT_PTR id);
-    // The close box: a modal form ends with mrCancel; any other is destroyed.
+    // The close box: a modal form ends with mrCancel; any other is destroyed
+    // (later, when a nested message loop still runs).
     virtual void OnClose();
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -97,19 +124,28 @@ protected:
 private:
     struct Bitmap {
         int Id;
-        HBITMAP Handle;
+        HGDIOBJ Handle;
+    };
+    struct OwnControl {
+        int Id;
+        HWND Handle;
     };
 
     HWND ParentOf(const ControlSpec& layout) const;
     HWND CreateControl(const ControlSpec& layout, HWND parent);
+    void LoadPicture(const ControlSpec& layout, HWND control);
+    void FitLabel(HWND label);
+    void FitLabels();
     void DrawLabel(const DRAWITEMSTRUCT& item) const;
-    HBITMAP BitmapOf(int imageId) const;
-    const ControlLook* LookOf(HWND control) const;
+    HGDIOBJ BitmapOf(int imageId) const;
     LRESULT ColorStatic(HDC dc, HWND control);
+    void OnActivate(WORD state);
 
+    std::vector<OwnControl> controls_;
     std::vector<std::unique_ptr<ControlLook>> looks_;
     std::vector<Bitmap> bitmaps_;
     std::vector<UINT_PTR> timers_;
+    HWND lastFocus_ = nullptr;
     COLORREF backColor_ = GetSysColor(COLOR_BTNFACE);
     int modalResult_ = mrNone;
     bool modal_ = false;

@@ -36,4 +36,18 @@ std::string ListCell(HWND list, int row, int column) {
     return text;
 }
 
+bool CheckBoxChanged(const NMLISTVIEW& change, bool* checked) {
+    if ((change.uChanged & LVIF_STATE) == 0) return false;
+    const UINT oldImage = change.uOldState & LVIS_STATEIMAGEMASK;
+    const UINT newImage = change.uNewState & LVIS_STATEIMAGEMASK;
+    // State image 0 is no check box yet (a row being inserted), 1 clear, 2 ticked.
+    if (oldImage == 0 || newImage == 0 || oldImage == newImage) return false;
+    if (checked != nullptr) *checked = newImage == INDEXTOSTATEIMAGEMASK(2);
+    return true;
+}
+
+bool RefusesColumnTrack(HWND list, const NMHEADERA& notice) {
+    return notice.iItem >= 0 && ListView_GetColumnWidth(list, notice.iItem) == 0;
+}
+
 }  // namespace corvane

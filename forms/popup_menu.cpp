@@ -1,24 +1,63 @@
 #include "popup_menu.h"
 
+#include <commctrl.h>
+
 namespace corvane {
 
-PopupMenu::PopupMenu(std::initializer_list<Item> items) : menu_(CreatePopupMenu()) {
-    for (const Item& item : items) AppendMenuA(menu_, MF_STRING, item.Id, item.Caption);
+PopupMenu::PopupMenu(std::initializer_list<Item> items) : PopupMenu(items.begin(), items.size()) {}
+
+PopupMenu::PopupMenu(const Item* items, std::size_t count) : menu_(CreatePopupMenu()) {
+    for (std::size_t position = 0; position < count; ++position) {
+        const Item& item = items[position];
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_STATE | MIIM_ID | MIIM_TYPE;
+        if (item.Id == 0) {
+            info.fType = MFT_SEPARATOR;
+        } else {
+            info.fType = MFT_STRING;
+            info.fState = item.Checked ? MFS_CHECKED : MFS_UNCHECKED;
+            info.wID = item.Id;
+            info.dwTypeData = const_cast<char*>(item.Caption);
+        }
+        InsertMenuItemA(menu_, static_cast<UINT>(position), TRUE, &info);
+    }
 }
 
 PopupMenu::~PopupMenu() {
     if (menu_ != nullptr) DestroyMenu(menu_);
 }
 
-UINT PopupMenu::Track(HWND owner) const {
-    POINT cursor;
-    GetCursorPos(&cursor);
-    // The owner must be in the foreground, or the menu does not close when the person clicks elsewhere.
-    SetForegroundWindow(owner);
-    const auto chosen = static_cast<UINT>(TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0,
-                                                         owner, nullptr));
+UINT PopupMenu::Track(HWND owner, POINT at, UINT flags) const {
+    // Unless its owner's window is in the foreground, a menu does not close
+    // when the person clicks elsewhere.
+    SetForegroundWindow(GetAncestor(owner, GA_ROOT));
+    const BOOL chosen = TrackPopupMenuEx(menu_, flags | TPM_RIGHTBUTTON, at.x, at.y, owner, nullptr);
     PostMessageA(owner, WM_NULL, 0, 0);
-    return chosen;
+    return static_cast<UINT>(chosen);
+}
+
+UINT PopupMenu::Choose(HWND owner, POINT at, UINT alignment) const {
+    return Track(owner, at, alignment | TPM_RETURNCMD);
+}
+
+void PopupMenu::Show(HWND owner, POINT at, UINT alignment) const { Track(owner, at, alignment); }
+
+POINT PopupMenu::AtCursor() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    return cursor;
+}
+
+POINT PopupMenu::BelowSelectedRow(HWND listView) {
+    POINT at{0, 0};
+    const int row = ListView_GetNextItem(listView, -1, LVNI_SELECTED);
+    RECT bounds{};
+    if (row >= 0 && ListView_GetItemRect(listView, row, &bounds, LVIR_LABEL)) {
+        at = {bounds.left, bounds.bottom};
+    }
+    ClientToScreen(listView, &at);
+    return at;
 }
 
 }  // namespace corvane

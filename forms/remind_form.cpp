@@ -42,7 +42,7 @@ const ControlSpec kControls[] = {
     {ControlKind::Edit, Id::idEdtMin, 136, 18, 49, 21, "", Id::idPnlMain},
     {ControlKind::Label, Id::idLblMin, 196, 23, 48, 13, "minutes.", Id::idPnlMain},
     {ControlKind::RadioButton, Id::idRbtnNo, 15, 42, 194, 17, "I see, don't remind me again.", Id::idPnlMain},
-    {ControlKind::Image, Id::idImgClose, 270, 64, 116, 23, IDB_LINK, Id::idPnlMain},
+    {ControlKind::Image, Id::idImgClose, 270, 64, 116, 23, IDB_LINK, Id::idPnlMain, WS_GROUP},
 };
 
 // The labels that act as buttons, each over its button picture.
@@ -69,7 +69,8 @@ std::string OneUserDescription(const std::string& name) {
 }  // namespace
 
 TfrmRemind::TfrmRemind(HWND owner) {
-    CreateDialogWindow("TfrmRemind", owner, "HotSync Remind", kClientWidth, kClientHeight);
+    // On top of every other window: its countdown acts by itself, so it must be seen.
+    CreateDialogWindow("TfrmRemind", owner, "HotSync Remind", kClientWidth, kClientHeight, WS_EX_TOPMOST);
     ControlLook panelLook;
     AddControls(kPanels, std::size(kPanels), panelLook);
     AddControls(kControls, std::size(kControls));
@@ -80,8 +81,13 @@ TfrmRemind::TfrmRemind(HWND owner) {
     link.Backdrop = Id::idImgClose;
     link.Align = DT_CENTER;
     AddControl(kCloseLabel, link);
+    // The list view shares the image list (LVS_SHAREIMAGELISTS), so it is ours to destroy; the list keeps its own
+    // copy of the icon.
     imglUser_ = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 0);
-    ImageList_AddIcon(imglUser_, static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), IDI_USER, IMAGE_ICON, 32, 32, 0)));
+    if (auto icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), IDI_USER, IMAGE_ICON, 32, 32, 0))) {
+        ImageList_AddIcon(imglUser_, icon);
+        DestroyIcon(icon);
+    }
     ListView_SetImageList(Control(Id::idLvUser), imglUser_, LVSIL_NORMAL);
     FormCreate();
 }
@@ -184,6 +190,8 @@ void TfrmRemind::tmCloseTimer() {
 }
 
 void TfrmRemind::lblCloseClick() {
+    // Once the dialog has its result, its choice has been applied: a further click does nothing.
+    if (ModalResult() != mrNone) return;
     int choice = chNextPeriod;
     if (IsChecked(Control(Id::idRbtnNow))) {
         char directory[kPathSize];

@@ -42,7 +42,7 @@ const ControlSpec kControls[] = {
     {ControlKind::Edit, Id::idEdtDays, kGroupX + 73, kGroupY + 73, 30, 21},
     {ControlKind::Label, Id::idLblDays, kGroupX + 112, kGroupY + 77, 29, 13, "Days"},
     {ControlKind::RadioButton, Id::idRbtnNothing, kGroupX + 13, kGroupY + 104, 100, 17, "Do Nothing"},
-    {ControlKind::Label, Id::idLblSyncTime, 17, 204, 126, 13, "Synchronization Time:"},
+    {ControlKind::Label, Id::idLblSyncTime, 17, 204, 126, 13, "Synchronization Time:", 0, WS_GROUP},
     {ControlKind::TimePicker, Id::idDtpTime, 154, 202, 83, 21},
     {ControlKind::Label, Id::idLblNextSync, 19, 238, 94, 13, "Next Sync Date:"},
     {ControlKind::DatePicker, Id::idDtpDate, 140, 234, 96, 21},
@@ -256,7 +256,7 @@ void TfrmSche::CheckSchedules() {
         if (!IsDue(*record)) continue;
         // A user whose name cannot be had (User Data unbound, or no such user) is left out.
         if (UserData.Entries.UmGetUserName == nullptr) continue;
-        char name[100];
+        char name[100] = "";
         int16_t length = sizeof name;
         UserData.Entries.UmGetUserName(record->UserID, name, &length);
         if (length <= 0) continue;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "application.h"
 #include "local_clock.h"
 #include "win_handles.h"
 
@@ -16,6 +17,7 @@ UiServices* current = &realServices;
 }  // namespace
 
 int UiServices::ShowMessage(HWND owner, const char* text, const char* caption, UINT type) {
+    const NestedLoop loop;
     return MessageBoxA(owner, text, caption, type);
 }
 

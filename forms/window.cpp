@@ -1,11 +1,28 @@
 #include "window.h"
 
+#include <exception>
+
 namespace corvane {
 namespace {
 
 // Marks our windows: their class's extra bytes hold this value, so that
 // FromHandle never takes another window's user data for an object.
 constexpr LONG_PTR kWindowMark = 0x436F7276;  // "Corv"
+
+bool RegisterOnce(const WindowClass& spec, WNDPROC procedure) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA windowClass{};
+    if (GetClassInfoExA(instance, spec.Name, &windowClass)) return true;
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = spec.Style;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.cbWndExtra = Window::kOwnExtraBytes + spec.ExtraBytes;
+    windowClass.hInstance = instance;
+    if (spec.Icon != nullptr) windowClass.hIcon = LoadIconA(instance, spec.Icon);
+    if (spec.Cursor != nullptr) windowClass.hCursor = LoadCursorA(nullptr, spec.Cursor);
+    windowClass.lpszClassName = spec.Name;
+    return RegisterClassExA(&windowClass) != 0;
+}
 
 }  // namespace
 
@@ -17,33 +34,33 @@ Window::~Window() {
 }
 
 Window* Window::FromHandle(HWND hwnd) {
-    if (hwnd == nullptr || GetClassLongPtrA(hwnd, GCL_CBWNDEXTRA) < static_cast<LONG_PTR>(sizeof(LONG_PTR)) ||
+    if (hwnd == nullptr || GetClassLongPtrA(hwnd, GCL_CBWNDEXTRA) < kOwnExtraBytes ||
         GetWindowLongPtrA(hwnd, 0) != kWindowMark) {
         return nullptr;
     }
     return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
-bool Window::CreateWindowOf(const char* className, DWORD exStyle, DWORD style, const char* caption, int x, int y,
-                            int width, int height, HWND parent) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA windowClass{};
-    if (!GetClassInfoExA(instance, className, &windowClass)) {
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = Procedure;
-        windowClass.cbWndExtra = sizeof(LONG_PTR);
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = className;
-        if (!RegisterClassExA(&windowClass)) return false;
-    }
-    return CreateWindowExA(exStyle, className, caption, style, x, y, width, height, parent, nullptr, instance, this) !=
-           nullptr;
+bool Window::CreateWindowOf(const WindowClass& windowClass, DWORD exStyle, DWORD style, const char* caption, int x,
+                            int y, int width, int height, HWND parent) {
+    if (!RegisterOnce(windowClass, Procedure)) return false;
+    return CreateWindowExA(exStyle, windowClass.Name, caption, style, x, y, width, height, parent, nullptr,
+                           GetModuleHandleA(nullptr), this) != nullptr;
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+LRESULT Window::Deliver(Window& window, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return window.HandleMessage(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        ShowException(error.what());
+    } catch (...) {
+        ShowException("Unknown exception.");
+    }
+    return 0;
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -60,7 +77,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
         window->hwnd_ = nullptr;
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
-    return window->HandleMessage(message, wParam, lParam);
+    return Deliver(*window, message, wParam, lParam);
 }
 
 }  // namespace corvane

@@ -6,6 +6,15 @@
 
 namespace corvane {
 
+// A window class: registered once, on the first window created with it.
+struct WindowClass {
+    const char* Name;
+    UINT Style = CS_DBLCLKS;
+    const char* Icon = nullptr;     // an icon resource of the program; null: none
+    const char* Cursor = IDC_ARROW;  // a system cursor; null: none
+    int ExtraBytes = 0;              // window extra bytes of the class's own, after the toolkit's mark
+};
+
 class Window {
 public:
     Window() = default;
@@ -19,19 +28,32 @@ public:
     // The object of a window created through this class; null for any other.
     static Window* FromHandle(HWND hwnd);
 
+    // The first window extra byte that a class's own ExtraBytes start at.
+    static constexpr int kOwnExtraBytes = sizeof(LONG_PTR);
+
 protected:
-    // Registers `className` once (our window procedure, arrow cursor, no
-    // background brush: each window paints its own) and creates the window.
-    bool CreateWindowOf(const char* className, DWORD exStyle, DWORD style, const char* caption, int x, int y,
+    // Registers the class once (our window procedure, no background brush:
+    // each window paints its own) and creates the window.
+    bool CreateWindowOf(const WindowClass& windowClass, DWORD exStyle, DWORD style, const char* caption, int x, int y,
                         int width, int height, HWND parent);
+    bool CreateWindowOf(const char* className, DWORD exStyle, DWORD style, const char* caption, int x, int y,
+                        int width, int height, HWND parent) {
+        return CreateWindowOf(WindowClass{className}, exStyle, style, caption, x, y, width, height, parent);
+    }
 
     // Every message of the window; the default is DefWindowProc.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Hands the message to the object; an exception that escapes a handler is
+    // reported here, since it cannot unwind through the system's own frames.
+    static LRESULT Deliver(Window& window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
 };
+
+// Shows the application's exception message box for `text` (the loop goes on).
+void ShowException(const char* text);
 
 }  // namespace corvane

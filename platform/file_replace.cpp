@@ -26,6 +26,19 @@ bool WriteTemporary(const char* path, const void* data, std::size_t size) {
     return WriteAll(file.Get(), static_cast<const unsigned char*>(data), size) && FlushFileBuffers(file.Get());
 }
 
+// An antivirus scanner or indexer that still holds the new file makes the
+// move fail for a moment with one of two errors: those are retried briefly.
+bool MoveIntoPlace(const char* from, const char* to) {
+    constexpr int kAttempts = 6;
+    constexpr DWORD kFirstDelay = 50;  // milliseconds; 50, 100, ... 250 between the attempts
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        const DWORD error = GetLastError();
+        if (attempt == kAttempts || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED)) return false;
+        Sleep(kFirstDelay * static_cast<DWORD>(attempt));
+    }
+}
+
 }  // namespace
 
 int ReplaceFileContents(const char* path, const void* data, std::size_t size) {
@@ -38,8 +51,7 @@ int ReplaceFileContents(const char* path, const void* data, std::size_t size) {
     }
     PathBuffer temporary;
     if (!CopyField(temporary, kPathSize, path, kPathSize) || !AppendText(temporary, kPathSize, ".tmp")) return 0;
-    if (WriteTemporary(temporary, data, size) &&
-        MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (WriteTemporary(temporary, data, size) && MoveIntoPlace(temporary, path)) {
         return 1;
     }
     DeleteFileA(temporary);

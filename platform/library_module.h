@@ -1,4 +1,5 @@
-// Binding Palm's libraries and conduit modules from their own folders.
+// Binding Palm's libraries and conduit modules from their own folders, and
+// the process's library search.
 #pragma once
 
 #include <windows.h>
@@ -27,10 +28,24 @@ public:
     }
 };
 
+// Keeps the current directory and PATH out of the search for libraries loaded
+// by name, for the rest of the run. Called first thing at start-up.
+// Windows 8, and Windows 7 with its 2011 loader update, restrict the search to
+// the program's and the system's folders (and those LoadPalmModule adds);
+// older systems leave only the current directory out.
+void RestrictLibrarySearch();
+
+// Whether the system offers the restricted library search (AddDllDirectory and its flags).
+bool HasRestrictedLibrarySearch();
+
 // Binds the module file at the full path `path`. Its own dependencies are
-// found in its own folder, the Palm Desktop folder, the program's folder and
-// the system folders, never through PATH or the current directory. A path that
-// is not a full path does not bind.
+// found in its own folder, the Palm Desktop folder (added to the search once,
+// for the whole run, since Palm's libraries may load their siblings late),
+// the program's folder and the system folders, never through the current
+// directory. A path that is not a full path does not bind.
 LibraryModule LoadPalmModule(const char* path);
+
+// True for "X:\..." and "\\server\...".
+bool IsFullPath(const char* path);
 
 }  // namespace corvane

@@ -8,12 +8,32 @@ triple=$(sed -n 's/^CORVANE_MINGW_TRIPLE:[A-Z]*=//p' "$build/CMakeCache.txt")
 [ -n "$triple" ] || { echo "$build is not a Windows build" >&2; exit 1; }
 objdump="$triple-objdump"
 
+# The oldest Windows the program supports is Windows 7 SP1 without its 2011
+# loader update. These functions came later; a binary that imports one of them
+# does not start there (the loader search functions are looked up at run time).
+newer_than_windows_7=(
+    AddDllDirectory RemoveDllDirectory SetDefaultDllDirectories
+    GetSystemTimePreciseAsFileTime CreateFile2 GetCurrentThreadStackLimits GetOverlappedResultEx
+    WaitOnAddress WakeByAddressSingle WakeByAddressAll PrefetchVirtualMemory DiscardVirtualMemory
+    OfferVirtualMemory ReclaimVirtualMemory CreateFileMappingFromApp VirtualAlloc2 MapViewOfFile3
+    SetThreadDescription GetThreadDescription GetCurrentPackageId GetPackageFamilyName
+    GetDpiForWindow GetDpiForSystem GetSystemMetricsForDpi AdjustWindowRectExForDpi SystemParametersInfoForDpi
+    SetThreadDpiAwarenessContext SetProcessDpiAwarenessContext EnableNonClientDpiScaling
+    SetProcessDpiAwareness GetDpiForMonitor
+)
+newer_pattern="^\s+[0-9a-f]+\s+[0-9]+\s+($(IFS='|'; echo "${newer_than_windows_7[*]}"))\s*$"
+
 failed=0
 count=0
 while IFS= read -r binary; do
     count=$((count + 1))
-    if "$objdump" -p "$binary" | grep -iE 'DLL Name: *(libstdc\+\+|libgcc|libwinpthread)' >/dev/null; then
+    imports=$("$objdump" -p "$binary")
+    if grep -iE 'DLL Name: *(libstdc\+\+|libgcc|libwinpthread)' <<<"$imports" >/dev/null; then
         echo "$binary imports a MinGW runtime DLL" >&2
+        failed=1
+    fi
+    if newer=$(grep -E "$newer_pattern" <<<"$imports"); then
+        echo "$binary imports functions newer than Windows 7 SP1: $(awk '{print $3}' <<<"$newer" | tr '\n' ' ')" >&2
         failed=1
     fi
 done < <(find "$build" \( -path "$build/googletest" -o -path "$build/CMakeFiles" \) -prune -o \( -name '*.exe' -o -name '*.dll' \) -type f -print)

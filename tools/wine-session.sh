@@ -1,14 +1,16 @@
 # Sourced by the test and screenshot scripts: a private Xvfb display, a Wine
-# prefix under build/ (created once, then reused) and a persistent wineserver.
+# prefix under build/ (created once, then reused; CORVANE_WINEPREFIX names
+# another) and a persistent wineserver. The prefix runs 64-bit and, with
+# Debian's wine32, 32-bit programs.
 # wine_session_stop ends everything wine_session_start started, by process id.
 
 wine_session_start() {
     local root=$1
-    export WINEPREFIX="$root/build/wine-prefix"
+    export WINEPREFIX="${CORVANE_WINEPREFIX:-$root/build/wine-prefix}"
     export WINEARCH=win64
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-    mkdir -p "$root/build"
+    mkdir -p "$(dirname "$WINEPREFIX")"
 
     local displayfile
     displayfile=$(mktemp)

@@ -205,6 +205,20 @@ TEST_F(RemindFormTest, NextPeriodMovesEachKindByItsPeriod) {
     EXPECT_STREQ(daily->SyncTime, "0800");
 }
 
+// The reminder stays above other windows; its list view leaves the image list
+// to the form (which destroys it once); a second "Close" after the choice was
+// applied does nothing.
+TEST_F(RemindFormTest, StaysOnTopAndAppliesItsChoiceOnce) {
+    Options.RemindIndex = 3;
+    ScheduleRecord* record = AddSchedule(1001, skDaily, 0, "0800", "20260603");
+    TfrmRemind& form = Open({{"Alice Martin", 1001}, {"Bob Lee", 1002}});
+    EXPECT_NE(GetWindowLongPtrA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_NE(GetWindowLongPtrA(form.Control(Id::idLvUser), GWL_STYLE) & LVS_SHAREIMAGELISTS, 0);
+    form.lblCloseClick();
+    form.lblCloseClick();
+    EXPECT_STREQ(record->SyncDate, "20260604");
+}
+
 TEST_F(RemindFormTest, TheCloseBoxChangesNothing) {
     ScheduleRecord* record = AddSchedule(1001, skDaily, 0, "0800", "20260603");
     TfrmRemind& form = Open({{"Alice Martin", 1001}});
