@@ -50,6 +50,28 @@ int32_t AskConduitDefault(ConduitRecord& record) {
     return record.DefaultAction;
 }
 
+// The user's two preferences for a conduit, and the action handed to its own
+// settings: the temporary one, else the permanent one, else the conduit's default.
+struct CustomActions {
+    int32_t Temporary;
+    int32_t Permanent;
+    int32_t Custom;
+};
+
+CustomActions AskCustomActions(const UserDataEntries& um, uint32_t userId, ConduitRecord& record) {
+    CustomActions actions{};
+    actions.Temporary = AskPreference(um.UmGetUserTempSyncPreferences, userId, record.CreatorID);
+    actions.Permanent = AskPreference(um.UmGetUserPermSyncPreferences, userId, record.CreatorID);
+    if (IsAction(actions.Temporary)) {
+        actions.Custom = actions.Temporary;
+    } else if (IsAction(actions.Permanent)) {
+        actions.Custom = actions.Permanent;
+    } else {
+        actions.Custom = AskConduitDefault(record);
+    }
+    return actions;
+}
+
 }  // namespace
 
 int ConduitListBuild(ConduitList& list, const CondMgrEntries& cm, ConduitHost& host) {
@@ -85,11 +107,18 @@ int32_t ReadEnableAction(const UserDataEntries& um, uint32_t userId, ConduitReco
 }
 
 int32_t ReadCustomAction(const UserDataEntries& um, uint32_t userId, ConduitRecord& record) {
-    const int32_t temporary = AskPreference(um.UmGetUserTempSyncPreferences, userId, record.CreatorID);
-    const int32_t permanent = AskPreference(um.UmGetUserPermSyncPreferences, userId, record.CreatorID);
-    if (IsAction(temporary)) return temporary;
-    if (IsAction(permanent)) return permanent;
-    return AskConduitDefault(record);
+    return AskCustomActions(um, userId, record).Custom;
+}
+
+ConfigureResult CustomizeConduit(const UserDataEntries& um, uint32_t userId, const char* userName,
+                                 ConduitRecord& record) {
+    const CustomActions actions = AskCustomActions(um, userId, record);
+    if (!record.Module) return {kUnbound, actions.Custom};
+    const ConduitModule& module = *record.Module;
+    if (!HasCfgConduit(module)) return ExchangeConduitConfig(module, actions.Custom);
+    // A preference that is not set is handed as the action in force.
+    const int32_t permanent = IsAction(actions.Permanent) ? actions.Permanent : actions.Custom;
+    return ExchangeCfgConduit(module, {record.CreatorID, userId, userName, permanent, actions.Custom});
 }
 
 int32_t ReadFallbackAction(const UserDataEntries& um, uint32_t userId, ConduitRecord& record) {

@@ -17,7 +17,7 @@ struct ConduitRecord {
     char Name[256] = {};        // CmGetCreatorInfo, else the conduit's own name, else empty
     char CreatorText[16] = {};  // from CmGetConduitCreatorID
     char ModulePath[260] = {};  // from CmGetCreatorName, made a full path where possible
-    int32_t DefaultAction = 0;  // the last action delivered by User Data or the conduit
+    int32_t DefaultAction = 0;  // the last action delivered by User Data or the conduit (its sync type converted)
     uint32_t CreatorID = 0;     // from CmConvertStringToCreatorID; the key for User Data
     std::unique_ptr<ConduitModule> Module;  // never null in a listed record
 };
@@ -56,6 +56,13 @@ int32_t ReadEnableAction(const UserDataEntries& um, uint32_t userId, ConduitReco
 
 // The action handed to the conduit's own settings.
 int32_t ReadCustomAction(const UserDataEntries& um, uint32_t userId, ConduitRecord& record);
+
+// The conduit's own settings for the user: hands it ReadCustomAction's action
+// and takes its choice back. CfgConduit when the module exports it, else the
+// ConfigureConduit exchange. Result is kUnbound when the conduit could not be
+// asked; Action is the starting action when it chose none.
+ConfigureResult CustomizeConduit(const UserDataEntries& um, uint32_t userId, const char* userName,
+                                 ConduitRecord& record);
 
 // The action taken when the conduit's own settings gave none.
 int32_t ReadFallbackAction(const UserDataEntries& um, uint32_t userId, ConduitRecord& record);

@@ -24,11 +24,11 @@
 
 // Conduit Manager, condmgr.dll: 50 names. Sizes are in-and-out 32-bit values.
 #define CORVANE_CONDMGR_FUNCTIONS(X)                                                                       \
-    X(CmGetLibVersion, int32_t, ())                                                                        \
+    X(CmGetLibVersion, uint16_t, ())                                                                       \
     X(CmConvertCreatorIDToString, int32_t, (uint32_t creatorId, char* text, int32_t* size))                \
     X(CmConvertStringToCreatorID, int32_t, (const char* text, uint32_t* creatorId))                        \
     X(CmGetConduitCount, int32_t, ())                                                                      \
-    X(CmGetCreatorIDList, int32_t, (uint32_t* creatorIds, int32_t* count))                                 \
+    X(CmGetCreatorIDList, int32_t, (CmCreatorListItem* list, int32_t* size))                               \
     X(CmGetConduitCreatorID, int32_t, (int32_t index, char* creator, int32_t* size))                       \
     X(CmGetConduitByCreator, int32_t, (const char* creator, void** conduit))                               \
     X(CmInstallConduit, int32_t, (const void* conduit))                                                    \
@@ -77,9 +77,10 @@
                                          int32_t* size, const char* fallback))                             \
     X(CmRestoreHotSyncSettings, int32_t, (int32_t toDefaults))
 
-// User Data, UserData.dll: 37 names. Name sizes are in-and-out 16-bit values.
+// User Data, UserData.dll: 37 names. Sizes are in-and-out values: 16-bit for
+// names and directories, 32-bit for strings and slot texts.
 #define CORVANE_USERDATA_FUNCTIONS(X)                                                                      \
-    X(UmGetLibVersion, int32_t, ())                                                                        \
+    X(UmGetLibVersion, int32_t, (uint32_t* major, uint32_t* minor))                                        \
     X(UmGetUserCount, int16_t, ())                                                                         \
     X(UmGetUserID, int32_t, (int32_t index, uint32_t* userId))                                             \
     X(UmGetUserName, int32_t, (uint32_t userId, char* name, int16_t* size))                                \
@@ -104,7 +105,7 @@
     X(UmClearInstallMask, int32_t, (uint32_t userId, uint32_t mask))                                       \
     X(UmSetInstallMask, int32_t, (uint32_t userId, uint32_t mask))                                         \
     X(UmGetString, int32_t, (uint32_t userId, const char* section, const char* key, char* value,           \
-                             int16_t* size, const char* fallback))                                         \
+                             int32_t* size, const char* fallback))                                         \
     X(UmSetString, int32_t, (uint32_t userId, const char* section, const char* key, const char* value))    \
     X(UmGetInteger, int32_t, (uint32_t userId, const char* section, const char* key, uint32_t* value,      \
                               uint32_t fallback))                                                          \
@@ -114,10 +115,10 @@
     X(UmGetIDFromName, int32_t, (const char* name, uint32_t* userId))                                      \
     X(UmSlotGetExpMgrVersion, int32_t, (uint32_t userId, uint32_t* version))                               \
     X(UmSlotGetSlotCount, int32_t, (uint32_t userId, uint16_t* count))                                     \
-    X(UmSlotGetInfo, int32_t, (uint32_t userId, uint16_t slot, uint32_t* slotRef, uint32_t* mediaType))    \
-    X(UmSlotGetMediaType, int32_t, (uint32_t userId, uint32_t slotRef, uint32_t* mediaType))               \
-    X(UmSlotGetDisplayName, int32_t, (uint32_t userId, uint32_t mediaType, char* text, int16_t* size))     \
-    X(UmSlotGetInstallDirectory, int32_t, (uint32_t userId, uint32_t mediaType, char* text, int16_t* size))
+    X(UmSlotGetInfo, int32_t, (uint32_t userId, uint32_t* slotIds, uint16_t* count))                       \
+    X(UmSlotGetMediaType, int32_t, (uint32_t userId, uint32_t slotId, uint32_t* mediaType))                \
+    X(UmSlotGetDisplayName, int32_t, (uint32_t userId, uint32_t slotId, char* text, int32_t* size))        \
+    X(UmSlotGetInstallDirectory, int32_t, (uint32_t userId, uint32_t slotId, char* text, int32_t* size))
 
 // HotSync API, HSAPI.DLL: 3 names.
 #define CORVANE_HSAPI_FUNCTIONS(X)                                                                         \
@@ -126,6 +127,13 @@
     X(HsRefreshConduitInfo, int32_t, ())
 
 namespace corvane {
+
+// One entry of the list CmGetCreatorIDList fills: 12 bytes.
+struct CmCreatorListItem {
+    char CreatorID[8];  // the creator ID text, terminated
+    int32_t Reserved;
+};
+static_assert(sizeof(CmCreatorListItem) == 12);
 
 #define CORVANE_ENTRY_TYPE(name, result, arguments) using name##Fn = result(PALM_API*) arguments;
 CORVANE_CONDMGR_FUNCTIONS(CORVANE_ENTRY_TYPE)

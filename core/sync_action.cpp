@@ -23,21 +23,21 @@ int ActionText(int32_t code, char* buffer) {
 
 int32_t ToConduitSyncType(int32_t code) {
     switch (code) {
-        case saSynchronize: return 0;
-        case saPCToHH: return 3;
-        case saHHToPC: return 2;
-        case saDoNothing: return 6;
-        default: return 0;
+        case saSynchronize: return stFast;
+        case saPCToHH: return stPCToHH;
+        case saHHToPC: return stHHToPC;
+        case saDoNothing: return stDoNothing;
+        default: return stFast;
     }
 }
 
 int32_t FromConduitSyncType(int32_t syncType, int32_t unchanged) {
     switch (syncType) {
-        case 0:
-        case 1: return saSynchronize;
-        case 2: return saHHToPC;
-        case 3: return saPCToHH;
-        case 6: return saDoNothing;
+        case stFast:
+        case stSlow: return saSynchronize;
+        case stHHToPC: return saHHToPC;
+        case stPCToHH: return saPCToHH;
+        case stDoNothing: return saDoNothing;
         default: return unchanged;
     }
 }

@@ -13,6 +13,26 @@ enum SyncAction : int32_t {
     saDoNothing = 3,    // "Do nothing"
 };
 
+// HotSync's sync types, the numbering conduits use for the same choices
+// (a conduit's default, its settings records).
+enum ConduitSyncType : int32_t {
+    stFast = 0,
+    stSlow = 1,
+    stHHToPC = 2,
+    stPCToHH = 3,
+    stInstall = 4,
+    stBackup = 5,
+    stDoNothing = 6,
+    stProfileInstall = 7,
+};
+
+// Whether a conduit's settings choice is meant for the next HotSync only or for good.
+enum SyncPreference : int32_t {
+    spNone = 0,
+    spPermanent = 1,
+    spTemporary = 2,
+};
+
 // Room for the longest action text and its terminator.
 inline constexpr std::size_t kActionTextSize = 27;
 

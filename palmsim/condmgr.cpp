@@ -16,6 +16,7 @@ using namespace palmsim;
 
 constexpr int32_t kNotFound = -1002;
 constexpr int32_t kNotSupported = -1003;
+constexpr int32_t kBufferTooSmall = -1010;
 
 std::vector<std::string> Creators() { return ReadList("Conduits", "Creators"); }
 
@@ -60,7 +61,7 @@ void ForgetSyncPreferences() {
 
 }  // namespace
 
-PALMSIM_EXPORT int32_t PALM_API CmGetLibVersion() { return 0x0402; }
+PALMSIM_EXPORT uint16_t PALM_API CmGetLibVersion() { return 0x0003; }
 
 PALMSIM_EXPORT int32_t PALM_API CmConvertCreatorIDToString(uint32_t creatorId, char* text, int32_t* size) {
     if (size == nullptr) return kNotSupported;
@@ -75,16 +76,22 @@ PALMSIM_EXPORT int32_t PALM_API CmConvertStringToCreatorID(const char* text, uin
 
 PALMSIM_EXPORT int32_t PALM_API CmGetConduitCount() { return static_cast<int32_t>(Creators().size()); }
 
-PALMSIM_EXPORT int32_t PALM_API CmGetCreatorIDList(uint32_t* creatorIds, int32_t* count) {
-    if (count == nullptr) return kNotSupported;
+// The size is the list's size in bytes, in and out: a list too small gets
+// nothing and learns the size it needs.
+PALMSIM_EXPORT int32_t PALM_API CmGetCreatorIDList(corvane::CmCreatorListItem* list, int32_t* size) {
+    if (size == nullptr) return kNotSupported;
     const auto creators = Creators();
-    const auto available = static_cast<int32_t>(creators.size());
-    if (creatorIds == nullptr || *count < available) {
-        *count = available;
-        return -1;
+    const auto needed = static_cast<int32_t>(creators.size() * sizeof(corvane::CmCreatorListItem));
+    if (list == nullptr || *size < needed) {
+        *size = needed;
+        return kBufferTooSmall;
     }
-    for (int32_t i = 0; i < available; ++i) creatorIds[i] = CreatorNumber(creators[static_cast<std::size_t>(i)]);
-    *count = available;
+    for (std::size_t i = 0; i < creators.size(); ++i) {
+        corvane::CmCreatorListItem item{};
+        creators[i].copy(item.CreatorID, sizeof item.CreatorID - 1);
+        list[i] = item;
+    }
+    *size = needed;
     return 0;
 }
 

@@ -2,38 +2,50 @@
 // default action and the behaviour come from compile definitions.
 //
 // PALMSIM_CONDUIT_NAME     the conduit's name ("" for a conduit without one)
-// PALMSIM_CONDUIT_DEFAULT  the sync action code it reports as its default
+// PALMSIM_CONDUIT_SYNC_TYPE the sync type it reports as its default, as real conduits do
 // PALMSIM_CONDUIT_DIALOG   ConfigureConduit shows a modal dialog to pick the sync type
 // PALMSIM_CONDUIT_SCRIPTED ConfigureConduit answers [Scripted] SyncType and Result of the state file
 // PALMSIM_CONDUIT_FAILING  ConfigureConduit returns -100 after setting sync type 6
+// PALMSIM_CONDUIT_CFG      a conduit for HotSync 3.0 and later: CfgConduit answers [Scripted]
+//                          SyncType and Result, and ConfigureConduit is a stub kept for older
+//                          HotSync versions that shows nothing and answers "do nothing"
 // PALMSIM_WITHOUT_INFO     no GetConduitInfo export
 // PALMSIM_WITHOUT_CONFIGURE no ConfigureConduit export
 //
 // Every ConfigureConduit call records the record it received under
-// [Configured <name>] in the state file.
+// [Configured <name>] in the state file, every CfgConduit call under
+// [CfgConduit <name>].
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <type_traits>
 
 #include "conduit_dialog.h"
 #include "conduit_module.h"
 #include "state_file.h"
+#include "sync_action.h"
 
 #define PALMSIM_CONDUIT_EXPORT extern "C" __declspec(dllexport)
 
 namespace {
 
+using corvane::CfgConduitInfoType;
 using corvane::ConduitConfigRecord;
 
 constexpr char kName[] = PALMSIM_CONDUIT_NAME;
-constexpr int32_t kSyncTypes[] = {0, 3, 2, 6};  // in the dialog's button order
+// The sync types of the dialog's buttons, in order.
+constexpr int32_t kSyncTypes[] = {corvane::stFast, corvane::stPCToHH, corvane::stHHToPC, corvane::stDoNothing};
 constexpr int kButtons[] = {IDC_SYNCHRONIZE, IDC_PC_TO_HH, IDC_HH_TO_PC, IDC_DO_NOTHING};
 
+std::string StateSection(const char* kind) {
+    return std::string(kind) + " " + (kName[0] != '\0' ? kName : "(unnamed)");
+}
+
 void RecordCall(const ConduitConfigRecord& record) {
-    const std::string section = std::string("Configured ") + (kName[0] != '\0' ? kName : "(unnamed)");
+    const std::string section = StateSection("Configured");
     palmsim::WriteText(section, "Directory", std::string(record.Directory, strnlen(record.Directory, 516)));
     palmsim::WriteInt(section, "Interface", record.Interface);
     palmsim::WriteInt(section, "SyncType", record.SyncType);
@@ -89,9 +101,9 @@ PALMSIM_CONDUIT_EXPORT int32_t CONDUIT_API GetConduitInfo(int32_t kind, void*, v
         *outputSize < sizeof(int32_t)) {
         return -1;
     }
-    const int32_t action = PALMSIM_CONDUIT_DEFAULT;
-    std::memcpy(output, &action, sizeof action);
-    *outputSize = sizeof action;
+    const int32_t syncType = PALMSIM_CONDUIT_SYNC_TYPE;
+    std::memcpy(output, &syncType, sizeof syncType);
+    *outputSize = sizeof syncType;
     return 0;
 }
 #endif
@@ -112,12 +124,60 @@ PALMSIM_CONDUIT_EXPORT int32_t CONDUIT_API ConfigureConduit(ConduitConfigRecord*
     record->SyncType = palmsim::ReadInt("Scripted", "SyncType", record->SyncType);
     return palmsim::ReadInt("Scripted", "Result", 0);
 #elif defined(PALMSIM_CONDUIT_FAILING)
-    record->SyncType = 6;
+    record->SyncType = corvane::stDoNothing;
     return -100;
+#elif defined(PALMSIM_CONDUIT_CFG)
+    record->SyncType = corvane::stDoNothing;  // the stub's only answer
+    return 0;
 #else
     DialogBoxParamA(OwnInstance(), MAKEINTRESOURCEA(IDD_CONDUIT_SETTINGS), GetActiveWindow(), SettingsProc,
                     reinterpret_cast<LPARAM>(record));
     return 0;
 #endif
 }
+#endif
+
+#if defined(PALMSIM_CONDUIT_CFG)
+namespace {
+
+// Error codes of Palm's conduit interface for a request it cannot take.
+constexpr int32_t kInvalidArguments = 0x1074;
+constexpr int32_t kInvalidArgumentsSize = 0x1078;
+constexpr int32_t kUnsupportedRequest = 0x1079;
+constexpr int32_t kWrongArgumentsSize = 0x107A;
+constexpr int32_t kUnsupportedVersion = 0x107B;
+
+void RecordCfgCall(corvane::ConduitCfgEnum kind, uint32_t argumentsSize, const CfgConduitInfoType& info) {
+    const std::string section = StateSection("CfgConduit");
+    palmsim::WriteInt(section, "Kind", kind);
+    palmsim::WriteInt(section, "ArgumentsSize", static_cast<int32_t>(argumentsSize));
+    palmsim::WriteInt(section, "Version", static_cast<int32_t>(info.Version));
+    palmsim::WriteInt(section, "Size", static_cast<int32_t>(info.Size));
+    palmsim::WriteText(section, "Creator", palmsim::CreatorText(info.CreatorId));
+    palmsim::WriteInt(section, "UserId", static_cast<int32_t>(info.UserId));
+    palmsim::WriteText(section, "UserName", std::string(info.UserName, strnlen(info.UserName, sizeof info.UserName)));
+    palmsim::WriteText(section, "Path", std::string(info.Path, strnlen(info.Path, sizeof info.Path)));
+    palmsim::WriteInt(section, "Permanent", info.PermanentSyncType);
+    palmsim::WriteInt(section, "Temporary", info.TemporarySyncType);
+    palmsim::WriteInt(section, "New", info.NewSyncType);
+    palmsim::WriteInt(section, "Preference", info.Preference);
+    palmsim::WriteInt(section, "Calls", palmsim::ReadInt(section, "Calls", 0) + 1);
+}
+
+}  // namespace
+
+PALMSIM_CONDUIT_EXPORT int32_t CONDUIT_API CfgConduit(corvane::ConduitCfgEnum kind, void* arguments,
+                                                      uint32_t* argumentsSize) {
+    if (arguments == nullptr) return kInvalidArguments;
+    if (argumentsSize == nullptr) return kInvalidArgumentsSize;
+    if (*argumentsSize != sizeof(CfgConduitInfoType)) return kWrongArgumentsSize;
+    auto* info = static_cast<CfgConduitInfoType*>(arguments);
+    RecordCfgCall(kind, *argumentsSize, *info);
+    if (kind != corvane::eConfig1) return kUnsupportedRequest;
+    if (info->Version != corvane::kCfgConduitInfoVersion) return kUnsupportedVersion;
+    info->NewSyncType = palmsim::ReadInt("Scripted", "SyncType", info->NewSyncType);
+    return palmsim::ReadInt("Scripted", "Result", 0);
+}
+
+static_assert(std::is_same_v<decltype(&::CfgConduit), corvane::CfgConduitFn>);
 #endif

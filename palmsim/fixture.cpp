@@ -13,7 +13,7 @@ constexpr char kPalmDesktopKey[] = "Software\\U.S. Robotics\\Pilot Desktop\\Core
 const char* const kBinaries[] = {
     "condmgr.dll", "UserData.dll", "HSAPI.DLL",   "HOTSYNC.EXE",   "DateBook.dll",      "Address.dll",
     "ToDo.dll",    "Memo.dll",     "Expense.dll", "Install.dll",   "Backup.dll",        "NoInfo.dll",
-    "NoConfigure.dll", "FailConfigure.dll", "Scripted.dll", "Unnamed.dll",
+    "NoConfigure.dll", "FailConfigure.dll", "Scripted.dll", "Unnamed.dll", "CfgScripted.dll",
 };
 
 struct DemoConduit {

@@ -22,6 +22,7 @@ using namespace palmsim;
 
 constexpr int32_t kNotFound = -1;
 constexpr int32_t kRefused = -2;
+constexpr int32_t kNothingStored = -513;  // Palm's "not found" for a value nobody stored
 
 std::vector<std::string> UserIds() { return ReadList("Users", "IDs"); }
 
@@ -48,22 +49,28 @@ bool AcceptableName(const char* name, uint32_t except) {
     return name != nullptr && name[0] != '\0' && std::string(name).size() < 256 && !NameTaken(name, except);
 }
 
-int32_t CopyOutShort(const std::string& text, char* buffer, int16_t* size) {
+// Copies a text out to a caller's buffer whose size (16- or 32-bit) goes in
+// and comes back as the length delivered with the terminator, 0 for none.
+template <typename Size>
+int32_t CopyOutSized(const std::string& text, char* buffer, Size* size) {
     if (size == nullptr) return kRefused;
     int32_t needed = 0;
     const int32_t result = CopyOut(text, buffer, *size, &needed);
-    *size = static_cast<int16_t>(result == 0 ? text.size() + 1 : 0);
+    *size = static_cast<Size>(result == 0 ? text.size() + 1 : 0);
     return result;
 }
 
 std::string PreferenceKey(uint32_t creatorId, const char* kind) { return CreatorText(creatorId) + "." + kind; }
 
+// Delivers the stored action and answers 0, as Palm's library does; a
+// preference nobody stored delivers nothing.
 int32_t GetPreference(uint32_t userId, uint32_t creatorId, const char* kind, int32_t* action) {
     const std::string section = "Preferences " + std::to_string(userId);
     const std::string key = PreferenceKey(creatorId, kind);
-    if (!UserExists(userId) || action == nullptr || !HasKey(section, key)) return kNotFound;
+    if (action == nullptr) return kRefused;
+    if (!UserExists(userId) || !HasKey(section, key)) return kNothingStored;
     *action = ReadInt(section, key, 0);
-    return *action;  // the library answers with the preference it delivered
+    return 0;
 }
 
 int32_t SetPreference(uint32_t userId, uint32_t creatorId, const char* kind, int32_t action) {
@@ -84,7 +91,12 @@ std::string ValuesSection(uint32_t userId, const char* section) {
 
 }  // namespace
 
-PALMSIM_EXPORT int32_t PALM_API UmGetLibVersion() { return 0x0402; }
+PALMSIM_EXPORT int32_t PALM_API UmGetLibVersion(uint32_t* major, uint32_t* minor) {
+    if (major == nullptr || minor == nullptr) return kRefused;
+    *major = 4;
+    *minor = 2;
+    return 0;
+}
 
 PALMSIM_EXPORT int16_t PALM_API UmGetUserCount() { return static_cast<int16_t>(UserIds().size()); }
 
@@ -100,17 +112,17 @@ PALMSIM_EXPORT int32_t PALM_API UmGetUserName(uint32_t userId, char* name, int16
         if (size != nullptr) *size = 0;
         return kNotFound;
     }
-    return CopyOutShort(ReadText(UserSection(userId), "Name"), name, size);
+    return CopyOutSized(ReadText(UserSection(userId), "Name"), name, size);
 }
 
 PALMSIM_EXPORT int32_t PALM_API UmGetUserDirectory(uint32_t userId, char* text, int16_t* size) {
     if (!UserExists(userId)) return kNotFound;
-    return CopyOutShort(ReadText(UserSection(userId), "Directory"), text, size);
+    return CopyOutSized(ReadText(UserSection(userId), "Directory"), text, size);
 }
 
 PALMSIM_EXPORT int32_t PALM_API UmGetUserPassword(uint32_t userId, char* text, int16_t* size) {
     if (!UserExists(userId)) return kNotFound;
-    return CopyOutShort(ReadText(UserSection(userId), "Password"), text, size);
+    return CopyOutSized(ReadText(UserSection(userId), "Password"), text, size);
 }
 
 PALMSIM_EXPORT int32_t PALM_API UmIsUserInstalled(uint32_t userId) {
@@ -199,7 +211,7 @@ PALMSIM_EXPORT int32_t PALM_API UmDeleteUser(uint32_t userId) {
 PALMSIM_EXPORT int32_t PALM_API UmGetRootDirectory(char* text, int16_t* size) {
     std::string directory = OwnDirectory();
     if (!directory.empty()) directory.pop_back();
-    return CopyOutShort(directory, text, size);
+    return CopyOutSized(directory, text, size);
 }
 
 PALMSIM_EXPORT int32_t PALM_API UmIsInstallMaskSet(uint32_t userId, uint32_t mask) {
@@ -222,9 +234,9 @@ PALMSIM_EXPORT int32_t PALM_API UmSetInstallMask(uint32_t userId, uint32_t mask)
 }
 
 PALMSIM_EXPORT int32_t PALM_API UmGetString(uint32_t userId, const char* section, const char* key, char* value,
-                                            int16_t* size, const char* fallback) {
+                                            int32_t* size, const char* fallback) {
     if (!UserExists(userId) || key == nullptr) return kNotFound;
-    return CopyOutShort(ReadText(ValuesSection(userId, section), key, fallback ? fallback : ""), value, size);
+    return CopyOutSized(ReadText(ValuesSection(userId, section), key, fallback ? fallback : ""), value, size);
 }
 
 PALMSIM_EXPORT int32_t PALM_API UmSetString(uint32_t userId, const char* section, const char* key, const char* value) {
@@ -289,9 +301,14 @@ PALMSIM_EXPORT int32_t PALM_API UmSlotGetSlotCount(uint32_t userId, uint16_t* co
     return 0;
 }
 
-PALMSIM_EXPORT int32_t PALM_API UmSlotGetInfo(uint32_t, uint16_t, uint32_t*, uint32_t*) { return kNotFound; }
+PALMSIM_EXPORT int32_t PALM_API UmSlotGetInfo(uint32_t userId, uint32_t*, uint16_t* count) {
+    if (!UserExists(userId) || count == nullptr) return kNotFound;
+    *count = 0;
+    return 0;
+}
+
 PALMSIM_EXPORT int32_t PALM_API UmSlotGetMediaType(uint32_t, uint32_t, uint32_t*) { return kNotFound; }
-PALMSIM_EXPORT int32_t PALM_API UmSlotGetDisplayName(uint32_t, uint32_t, char*, int16_t*) { return kNotFound; }
-PALMSIM_EXPORT int32_t PALM_API UmSlotGetInstallDirectory(uint32_t, uint32_t, char*, int16_t*) { return kNotFound; }
+PALMSIM_EXPORT int32_t PALM_API UmSlotGetDisplayName(uint32_t, uint32_t, char*, int32_t*) { return kNotFound; }
+PALMSIM_EXPORT int32_t PALM_API UmSlotGetInstallDirectory(uint32_t, uint32_t, char*, int32_t*) { return kNotFound; }
 
 CORVANE_USERDATA_FUNCTIONS(PALMSIM_CHECK_TYPE)

@@ -9,6 +9,8 @@
 
 namespace corvane {
 
+LibraryConduitModule::LibraryConduitModule() { TextLeadBytes = IsAnsiLeadByte; }
+
 int ConduitModuleLoad(LibraryConduitModule& module, const char* path) {
     ConduitModuleUnload(module);
     if (path == nullptr || path[0] == '\0') return 0;
@@ -17,6 +19,7 @@ int ConduitModuleLoad(LibraryConduitModule& module, const char* path) {
     module.Entries.ConfigureConduit = module.Library.Entry<ConfigureConduitFn>("ConfigureConduit");
     module.Entries.GetConduitInfo = module.Library.Entry<GetConduitInfoFn>("GetConduitInfo");
     module.Entries.GetConduitName = module.Library.Entry<GetConduitNameFn>("GetConduitName");
+    module.Entries.CfgConduit = module.Library.Entry<CfgConduitFn>("CfgConduit");
     return 1;
 }
 

@@ -9,15 +9,17 @@
 
 namespace corvane {
 
-// A conduit's module file, bound for as long as the object lives.
+// A conduit's module file, bound for as long as the object lives. Texts it is
+// handed are in the ANSI code page.
 class LibraryConduitModule final : public ConduitModule {
 public:
+    LibraryConduitModule();
     LibraryModule Library;
 };
 
 // Unbinds, then binds the module file at `path` and looks up ConfigureConduit,
-// GetConduitInfo and GetConduitName. Returns 1 when bound, 0 when not (an empty
-// path binds nothing).
+// GetConduitInfo, GetConduitName and CfgConduit. Returns 1 when bound, 0 when
+// not (an empty path binds nothing).
 int ConduitModuleLoad(LibraryConduitModule& module, const char* path);
 
 // Releases the module file and clears the three entries.

@@ -62,6 +62,7 @@ if [ -d "$build/bin/palmsim" ]; then
     check_exports HSAPI.DLL 3
     check_exports DateBook.dll 3
     check_exports NoInfo.dll 2
+    check_exports CfgScripted.dll 4
 fi
 
 [ "$failed" -eq 0 ] || exit 1

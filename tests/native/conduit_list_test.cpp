@@ -60,7 +60,7 @@ TEST_F(ConduitListTest, AModuleThatCannotBeBoundIsLeftOut) {
 
 TEST_F(ConduitListTest, FillsEveryFieldAndAsksTheConduitForItsDefault) {
     cm_.Conduits = {{"date", "fake:3", "Date Book", "Syncs the date book"}};
-    FakeConduits()[3].DefaultAction = saHHToPC;
+    FakeConduits()[3].DefaultSyncType = stPCToHH;
     const ConduitList list = Build();
     ASSERT_EQ(ConduitListCount(&list), 1);
     const ConduitRecord& record = *ConduitListAt(&list, 0);
@@ -68,7 +68,7 @@ TEST_F(ConduitListTest, FillsEveryFieldAndAsksTheConduitForItsDefault) {
     EXPECT_STREQ(record.Name, "Syncs the date book");
     EXPECT_STREQ(record.ModulePath, "C:\\Palm\\fake:3");
     EXPECT_EQ(record.CreatorID, 0x64617465u);  // 'date'
-    EXPECT_EQ(record.DefaultAction, saHHToPC);
+    EXPECT_EQ(record.DefaultAction, saPCToHH);  // its sync type, as an action
     EXPECT_EQ(host_.LoadedPaths, std::vector<std::string>{"C:\\Palm\\fake:3"});
 }
 

@@ -53,8 +53,8 @@ template <int N>
 int32_t ConduitInfo(int32_t kind, void*, void* output, uint32_t* size) {
     FakeConduit& conduit = FakeConduits()[N];
     ++conduit.InfoCalls;
-    if (kind == kConduitInfoDefaultAction && *size == sizeof(int32_t)) {
-        std::memcpy(output, &conduit.DefaultAction, sizeof(int32_t));
+    if (conduit.AnswersDefault && kind == kConduitInfoDefaultAction && *size == sizeof(int32_t)) {
+        std::memcpy(output, &conduit.DefaultSyncType, sizeof(int32_t));
     }
     return 0;
 }
@@ -75,10 +75,30 @@ int32_t Configure(ConduitConfigRecord* record) {
     return conduit.ConfigureResult;
 }
 
+template <int N>
+int32_t Cfg(ConduitCfgEnum kind, void* arguments, uint32_t* size) {
+    FakeConduit& conduit = FakeConduits()[N];
+    conduit.LastCfgKind = kind;
+    conduit.LastCfgSize = *size;
+    auto* info = static_cast<CfgConduitInfoType*>(arguments);
+    conduit.LastCfg = *info;
+    if (conduit.CfgNewSyncType >= 0) info->NewSyncType = conduit.CfgNewSyncType;
+    return conduit.CfgResult;
+}
+
 template <int... N>
 ConduitEntries EntriesOf(int index, std::integer_sequence<int, N...>) {
-    static const ConduitEntries table[] = {{Configure<N>, ConduitName<N>, ConduitInfo<N>}...};
+    static const ConduitEntries table[] = {{Configure<N>, ConduitName<N>, ConduitInfo<N>, Cfg<N>}...};
     return table[index];
+}
+
+// A preference getter's answer: Palm's 0 and -513, or the delivered action.
+int32_t PreferenceAnswer(const std::map<std::pair<uint32_t, uint32_t>, int32_t>& stored, uint32_t user,
+                         uint32_t creator, int32_t* action) {
+    const auto it = stored.find({user, creator});
+    if (it == stored.end()) return Um().AnswersWithValue ? -1 : -513;
+    *action = it->second;
+    return Um().AnswersWithValue ? it->second : 0;
 }
 
 }  // namespace
@@ -125,17 +145,11 @@ UserDataEntries FakeUserData::Entries(const std::vector<std::string>& missing) {
     };
     um.UmGetUserTempSyncPreferences = [](uint32_t user, uint32_t creator, int32_t* action) -> int32_t {
         Um().Calls.push_back("get temp " + Key(user, creator));
-        const auto it = Um().Temp.find({user, creator});
-        if (it == Um().Temp.end()) return -1;
-        *action = it->second;
-        return it->second;
+        return PreferenceAnswer(Um().Temp, user, creator, action);
     };
     um.UmGetUserPermSyncPreferences = [](uint32_t user, uint32_t creator, int32_t* action) -> int32_t {
         Um().Calls.push_back("get perm " + Key(user, creator));
-        const auto it = Um().Perm.find({user, creator});
-        if (it == Um().Perm.end()) return -1;
-        *action = it->second;
-        return it->second + Um().PermResultOffset;
+        return PreferenceAnswer(Um().Perm, user, creator, action);
     };
     um.UmSetUserTempSyncPreferences = [](uint32_t user, uint32_t creator, int32_t action) -> int32_t {
         Um().Calls.push_back("set temp " + Key(user, creator) + " " + std::to_string(action));
@@ -188,6 +202,7 @@ ConduitEntries FakeConduitEntries(int index) {
     const FakeConduit& conduit = FakeConduits()[static_cast<std::size_t>(index)];
     if (!conduit.HasInfo) entries.GetConduitInfo = nullptr;
     if (!conduit.HasConfigure) entries.ConfigureConduit = nullptr;
+    if (!conduit.HasCfg) entries.CfgConduit = nullptr;
     return entries;
 }
 

@@ -27,7 +27,9 @@ struct FakeUserData {
     std::vector<std::string> Calls;
     int32_t AddResult = 0;
     uint32_t NextId = 100;
-    int32_t PermResultOffset = 0;  // added to the permanent getter's result
+    // The preference getters answer 0, or -513 when nothing is stored, as Palm's
+    // library does; when set, they answer with the action they delivered instead.
+    bool AnswersWithValue = false;
 
     // The entry table, with every slot bound unless it is named in `missing`.
     UserDataEntries Entries(const std::vector<std::string>& missing = {});
@@ -45,12 +47,19 @@ struct FakeUserData {
 struct FakeConduit {
     bool HasInfo = true;
     bool HasConfigure = true;
-    int32_t DefaultAction = 0;
+    bool HasCfg = false;
+    int32_t DefaultSyncType = 0;  // what GetConduitInfo(2) answers
+    bool AnswersDefault = true;   // false: GetConduitInfo writes nothing
     std::string Name;
     int32_t ConfigureResult = 0;
     int32_t ConfigureSyncType = -1;  // what ConfigureConduit leaves at offset 520; -1 leaves it alone
     ConduitConfigRecord LastRecord{};
     int InfoCalls = 0;
+    int32_t CfgResult = 0;
+    int32_t CfgNewSyncType = -1;  // what CfgConduit leaves as the new sync type; -1 leaves it alone
+    CfgConduitInfoType LastCfg{};
+    int32_t LastCfgKind = -1;
+    uint32_t LastCfgSize = 0;
 };
 
 struct FakeCondMgr {

@@ -99,6 +99,25 @@ TEST_F(ConfigureExchangeTest, NoConfigureEntryGivesMinus100AndTheStartingAction)
     EXPECT_EQ(conduit_.LastRecord.Interface, 0);  // never called
 }
 
+TEST_F(ConfigureExchangeTest, TheConduitsDefaultSyncTypeIsTakenAsAnAction) {
+    const struct {
+        int32_t syncType, action;
+    } rows[] = {
+        {stFast, saSynchronize}, {stSlow, saSynchronize}, {stHHToPC, saHHToPC}, {stPCToHH, saPCToHH},
+        {stDoNothing, saDoNothing}, {stInstall, 4}, {stProfileInstall, 7}, {-5, -5},
+    };
+    for (const auto& row : rows) {
+        conduit_.DefaultSyncType = row.syncType;
+        int32_t action = saHHToPC;
+        AskDefaultAction(module_, action);
+        EXPECT_EQ(action, row.action) << row.syncType;
+    }
+    conduit_.AnswersDefault = false;  // a conduit that answers nothing leaves the action alone
+    int32_t action = saPCToHH;
+    AskDefaultAction(module_, action);
+    EXPECT_EQ(action, saPCToHH);
+}
+
 TEST(ConduitModule, UnboundEntriesGiveMinus100) {
     const ConduitModule unbound;
     char name[8] = "keep";
@@ -106,6 +125,9 @@ TEST(ConduitModule, UnboundEntriesGiveMinus100) {
     EXPECT_FALSE(HasConduitInfo(unbound));
     EXPECT_EQ(CallGetConduitName(unbound, name, sizeof name), kUnbound);
     EXPECT_EQ(AskDefaultAction(unbound, action), kUnbound);
+    CfgConduitInfoType info{};
+    EXPECT_FALSE(HasCfgConduit(unbound));
+    EXPECT_EQ(CallCfgConduit(unbound, &info), kUnbound);
     EXPECT_STREQ(name, "keep");
     EXPECT_EQ(action, 7);
 }

@@ -87,6 +87,11 @@ TEST_F(ConduitListWindowsTest, ReadsAndWritesActionsThroughUserData) {
     EXPECT_EQ(ReadShownAction(UserData.Entries, 1001, Conduit("memo")), saDoNothing);  // permanent
     EXPECT_EQ(ReadShownAction(UserData.Entries, 1001, Conduit("exps")), saHHToPC);    // the conduit's default
     EXPECT_EQ(ReadEnableAction(UserData.Entries, 1001, Conduit("memo")), saSynchronize);
+    // User Data answers 0, not the permanent action it delivers, so enabling
+    // takes the conduit's default unless the permanent action is 0.
+    SetState("Preferences 1002", "exps.Perm", "1");
+    EXPECT_EQ(ReadEnableAction(UserData.Entries, 1002, Conduit("addr")), saSynchronize);  // permanent 2
+    EXPECT_EQ(ReadEnableAction(UserData.Entries, 1002, Conduit("exps")), saHHToPC);       // permanent 1
 
     ApplyAction(UserData.Entries, 1002, Conduit("todo"), saHHToPC, false);
     EXPECT_EQ(State("Preferences 1002", "todo.Temp"), "2");
@@ -94,6 +99,17 @@ TEST_F(ConduitListWindowsTest, ReadsAndWritesActionsThroughUserData) {
     ApplyAction(UserData.Entries, 1002, Conduit("todo"), saDoNothing, true);
     EXPECT_EQ(State("Preferences 1002", "todo.Temp"), "3");
     EXPECT_EQ(State("Preferences 1002", "todo.Perm"), "3");
+}
+
+TEST_F(ConduitListWindowsTest, ConduitsAnswerTheirDefaultAsASyncType) {
+    SetState("Conduits", "Creators", "exps,ncfg,unnm,cfgs");
+    SetState("Conduit ncfg", "ConduitFile", "NoConfigure.dll");  // sync type 3
+    SetState("Conduit unnm", "ConduitFile", "Unnamed.dll");      // 6
+    SetState("Conduit cfgs", "ConduitFile", "CfgScripted.dll");  // 1
+    list_ = ConduitListCreate();
+    const int32_t actions[] = {saHHToPC, saPCToHH, saDoNothing, saSynchronize};
+    ASSERT_EQ(ConduitListCount(list_.get()), 4);
+    for (int32_t i = 0; i < 4; ++i) EXPECT_EQ(ConduitListAt(list_.get(), i)->DefaultAction, actions[i]) << i;
 }
 
 TEST_F(ConduitListWindowsTest, RestoringHotSyncDefaultsForgetsChosenActions) {
@@ -108,12 +124,14 @@ class ConduitSettingsTest : public ConduitListWindowsTest {
 protected:
     void SetUp() override {
         ConduitListWindowsTest::SetUp();
-        SetState("Conduits", "Creators", "scrp,fail,ncfg");
+        SetState("Conduits", "Creators", "scrp,fail,ncfg,cfgs");
         SetState("Conduit scrp", "ConduitFile", "Scripted.dll");
         SetState("Conduit fail", "ConduitFile", "FailConfigure.dll");
         SetState("Conduit ncfg", "ConduitFile", "NoConfigure.dll");
+        SetState("Conduit cfgs", "ConduitFile", "CfgScripted.dll");
         list_ = ConduitListCreate();
-        ASSERT_EQ(ConduitListCount(list_.get()), 3);
+        users_ = UserListCreate();
+        ASSERT_EQ(ConduitListCount(list_.get()), 4);
     }
 };
 
@@ -135,6 +153,31 @@ TEST_F(ConduitSettingsTest, AFailingOrMissingConfigureGivesMinus100) {
     EXPECT_EQ(missing.Result, kUnbound);
     EXPECT_EQ(missing.Action, saHHToPC);
     EXPECT_EQ(State("Configured No Settings", "Calls"), "(none)");
+}
+
+TEST_F(ConduitSettingsTest, CustomReachesCfgConduitAndTakesItsChoice) {
+    SetState("Preferences 1001", "cfgs.Temp", "2");
+    SetState("Preferences 1001", "cfgs.Perm", "1");
+    SetState("Scripted", "SyncType", "6");
+    const ConfigureResult result = CustomizeConduit(UserData.Entries, 1001, "Alice Martin", Conduit("cfgs"));
+    EXPECT_EQ(result.Result, 0);
+    EXPECT_EQ(result.Action, saDoNothing);
+    const char* section = "CfgConduit Scripted Settings";
+    const std::pair<const char*, const char*> received[] = {
+        {"Kind", "0"},     {"ArgumentsSize", "352"}, {"Version", "1"},        {"Size", "352"},
+        {"Creator", "cfgs"}, {"UserId", "1001"},    {"UserName", "Alice Martin"}, {"Path", "C:\\Palm"},
+        {"Permanent", "3"}, {"Temporary", "2"},     {"New", "2"},            {"Preference", "2"},
+    };
+    for (const auto& [key, value] : received) EXPECT_EQ(State(section, key), value) << key;
+    EXPECT_EQ(State("Configured Scripted Settings", "Calls"), "(none)");  // the stub is never asked
+
+    SetState("Scripted", "Result", "-100");  // a failing CfgConduit still gives its choice
+    SetState("Scripted", "SyncType", "3");
+    const ConfigureResult failed = CustomizeConduit(UserData.Entries, 1001, "Alice Martin", Conduit("cfgs"));
+    EXPECT_EQ(failed.Result, kUnbound);
+    EXPECT_EQ(failed.Action, saPCToHH);
+    CustomizeConduit(UserData.Entries, 1001, "Alice Martin", Conduit("scrp"));  // no CfgConduit
+    EXPECT_EQ(State("Configured Scripted", "Calls"), "1");
 }
 
 TEST_F(ConduitSettingsTest, LoadingAModuleAgainReleasesTheEarlierBinding) {

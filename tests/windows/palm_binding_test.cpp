@@ -103,6 +103,20 @@ TEST_F(PalmBindingTest, ModulesBindOnlyByFullPath) {
     EXPECT_TRUE(LoadPalmModule((desktop_ + "\\condmgr.dll").c_str()));
 }
 
+TEST_F(PalmBindingTest, EntriesTheProgramNeverCallsHavePalmsTypes) {
+    ASSERT_EQ(LoadCondMgr() + LoadUserData(), 2);
+    CmCreatorListItem list[8] = {};
+    int32_t size = sizeof list;
+    ASSERT_EQ(CallEntry(CondMgr.Entries.CmGetCreatorIDList, list, &size), 0);
+    EXPECT_EQ(size, 7 * 12);
+    EXPECT_STREQ(list[6].CreatorID, "BKUP");
+    ASSERT_EQ(CallEntry(UserData.Entries.UmSetString, 1001u, "Sync", "Folder", "C:\\Data"), 0);
+    char text[16] = "";
+    int32_t textSize = sizeof text;
+    EXPECT_EQ(CallEntry(UserData.Entries.UmGetString, 1001u, "Sync", "Folder", text, &textSize, ""), 0);
+    EXPECT_STREQ(text, "C:\\Data");
+}
+
 TEST_F(PalmBindingTest, ShowSyncLogAsksHotSyncForTheUsersLog) {
     ASSERT_EQ(LoadHsApi(), 1);
     EXPECT_EQ(ShowSyncLog(1001), 0);
