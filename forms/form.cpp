@@ -236,37 +236,50 @@ void Form::SetTabOrder(std::initializer_list<int> ids) {
 }
 
 // A label whose text is wider than its layout grows to the right, as far as
-// the next control on its line or its parent's edge (a label over a picture:
-// the picture's edge). A text that still does not fit is drawn ending in "...".
+// the next visible control on its line or its parent's edge. A label over a
+// picture stays within the picture, moving left within it when it must. A
+// text that still does not fit is drawn ending in "...".
 void Form::FitLabel(HWND label) {
-    const ControlLook* look = LookOf(label);
+    ControlLook* look = EditableLookOf(label);
     if (look == nullptr) return;
     char text[256] = "";
     GetWindowTextA(label, text, sizeof text);
-    const RECT own = RectInParent(label);
     const int needed = TextWidth(label, text, Font(look->Font)) + 1;
+    if (look->LayoutLeft < 0) look->LayoutLeft = RectInParent(label).left;
+    const RECT own = RectInParent(label);
+    int left = look->LayoutLeft;
     int width = look->LayoutWidth;
     if (needed > width) {
-        RECT parent;
-        GetClientRect(GetParent(label), &parent);
-        int limit = parent.right;
         HWND backdrop = look->Backdrop != 0 ? Control(look->Backdrop) : nullptr;
         if (backdrop != nullptr) {
-            limit = RectInParent(backdrop).right;
+            const RECT picture = RectInParent(backdrop);
+            width = std::max(width, std::min(needed, static_cast<int>(picture.right - left)));
+            left = std::max(static_cast<int>(picture.left), std::min(left, static_cast<int>(picture.right) - needed));
+            width = std::max(width, std::min(needed, static_cast<int>(picture.right - left)));
         } else {
-            for (HWND sibling = GetWindow(GetParent(label), GW_CHILD); sibling != nullptr;
-                 sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-                if (sibling == label) continue;
-                const RECT other = RectInParent(sibling);
-                const bool sameLine = other.top < own.bottom && other.bottom > own.top;
-                if (sameLine && other.left >= own.left + look->LayoutWidth && other.left < limit) limit = other.left;
-            }
+            width = std::max(width, std::min(needed, RoomToTheRight(label, own) - left));
         }
-        width = std::max(look->LayoutWidth, std::min(needed, static_cast<int>(limit - own.left)));
     }
-    if (width != own.right - own.left) {
-        SetWindowPos(label, nullptr, 0, 0, width, own.bottom - own.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (left != own.left || width != own.right - own.left) {
+        SetWindowPos(label, nullptr, left, own.top, width, own.bottom - own.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+// The right edge a label at `own` may grow to: its parent's edge, or the left
+// edge of the first visible control after it on its line.
+int Form::RoomToTheRight(HWND label, const RECT& own) const {
+    const ControlLook* look = LookOf(label);
+    RECT parent;
+    GetClientRect(GetParent(label), &parent);
+    int limit = parent.right;
+    for (HWND sibling = GetWindow(GetParent(label), GW_CHILD); sibling != nullptr;
+         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        if (sibling == label || (GetWindowLongPtrA(sibling, GWL_STYLE) & WS_VISIBLE) == 0) continue;
+        const RECT other = RectInParent(sibling);
+        const bool sameLine = other.top < own.bottom && other.bottom > own.top;
+        if (sameLine && other.left >= look->LayoutLeft + look->LayoutWidth && other.left < limit) limit = other.left;
+    }
+    return limit;
 }
 
 void Form::FitLabels() {
@@ -285,14 +298,10 @@ void Form::SetLabelText(int id, const char* text) {
 
 void Form::SetLabelColor(int id, COLORREF color) {
     HWND label = Control(id);
-    for (const auto& look : looks_) {
-        if (label != nullptr && reinterpret_cast<LONG_PTR>(look.get()) == GetWindowLongPtrA(label, GWLP_USERDATA)) {
-            if (look->Text == color) return;
-            look->Text = color;
-            InvalidateRect(label, nullptr, FALSE);
-            return;
-        }
-    }
+    ControlLook* look = EditableLookOf(label);
+    if (look == nullptr || look->Text == color) return;
+    look->Text = color;
+    InvalidateRect(label, nullptr, FALSE);
 }
 
 void Form::SetBackColor(COLORREF color) {
@@ -414,15 +423,20 @@ void Form::OnClose() {
     }
 }
 
-const ControlLook* Form::LookOf(HWND control) const {
-    // The control's user data points to its look when the form gave it one;
-    // other windows keep other things there, so only a known look is taken.
+// The control's user data points to its look when the form gave it one;
+// other windows keep other things there, so only a known look is taken.
+ControlLook* Form::FindLook(HWND control) const {
+    if (control == nullptr) return nullptr;
     const LONG_PTR data = GetWindowLongPtrA(control, GWLP_USERDATA);
     for (const auto& look : looks_) {
         if (reinterpret_cast<LONG_PTR>(look.get()) == data) return look.get();
     }
     return nullptr;
 }
+
+const ControlLook* Form::LookOf(HWND control) const { return FindLook(control); }
+
+ControlLook* Form::EditableLookOf(HWND control) { return FindLook(control); }
 
 HGDIOBJ Form::BitmapOf(int imageId) const {
     for (const Bitmap& bitmap : bitmaps_) {

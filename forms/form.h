@@ -53,7 +53,8 @@ struct ControlLook {
     bool HandCursor = false;
     UINT Align = DT_LEFT;
     int Backdrop = 0;  // a label over an image: the image's id; its bitmap is painted behind the text
-    int LayoutWidth = 0;  // set by the form: the label's width as laid out, before it grows to fit its text
+    int LayoutLeft = -1;  // set by the form: the label's place and width as laid out, before it is fitted to its text
+    int LayoutWidth = 0;
 };
 
 class Form : public Window {
@@ -135,6 +136,9 @@ private:
     HWND CreateControl(const ControlSpec& layout, HWND parent);
     void LoadPicture(const ControlSpec& layout, HWND control);
     void FitLabel(HWND label);
+    int RoomToTheRight(HWND label, const RECT& own) const;
+    ControlLook* EditableLookOf(HWND control);
+    ControlLook* FindLook(HWND control) const;
     void FitLabels();
     void DrawLabel(const DRAWITEMSTRUCT& item) const;
     HGDIOBJ BitmapOf(int imageId) const;

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Starts each window under Wine on a private X display and saves a PNG of it
-# in build/screenshots/, to look at what a person would see.
+# in build/screenshots/, to look at what a person would see. An optional build
+# folder (default build/win64; pictures then in its screenshots/) and
+# CORVANE_WINEPREFIX let a second copy run beside the shared one.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 tools/install-deps.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target window_gallery palmsim >/dev/null
+build=${1:-build/win64}
+cmake --preset win64 -B "$build" >/dev/null
+cmake --build "$build" -j2 --target window_gallery palmsim >/dev/null
 
 # shellcheck source=tools/wine-session.sh
 . tools/wine-session.sh
@@ -15,12 +18,16 @@ trap 'exit 130' INT TERM
 wine_session_start "$root"
 
 out="$root/build/screenshots"
+[ "$build" = build/win64 ] || out="$root/$build/screenshots"
 mkdir -p "$out"
 # window name, then the title of its window
-for shot in "remind-one:HotSync Remind" "remind-several:HotSync Remind" "schedule:HotSync Schedule"; do
+for shot in "remind-one:HotSync Remind" "remind-several:HotSync Remind" "schedule:HotSync Schedule" \
+    "conduits:Conduit Management" "users:User Management" "user-props:Rename User" \
+    "main-intro:Corvane V1.2.1" "main-conduits:Corvane V1.2.1" "main-users:Corvane V1.2.1" \
+    "main-schedule:Corvane V1.2.1" "about:About Corvane"; do
     window=${shot%%:*}
     title=${shot#*:}
-    wine "$root/build/win64/bin/window_gallery.exe" "$window" 6 >/dev/null 2>&1 &
+    wine "$root/$build/bin/window_gallery.exe" "$window" 6 >/dev/null 2>&1 &
     shown=$!
     sleep 4
     # No window manager runs on the private display, so the window has no frame: its client area is taken.

@@ -30,26 +30,49 @@ std::vector<unsigned char> ScheduleFileImage(std::size_t count) {
     return bytes;
 }
 
-void BM_LoadScheduleFile(benchmark::State& state) {
-    const auto count = static_cast<std::size_t>(state.range(0));
+constexpr char kBenchFile[] = "/tmp/corvane_bench_cvsche.dat";
+
+bool WriteBenchFile(std::size_t count) {
     const auto image = ScheduleFileImage(count);
-    const std::string path = "/tmp/corvane_bench_cvsche.dat";
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
+    std::FILE* file = std::fopen(kBenchFile, "wb");
+    if (file == nullptr) return false;
+    const bool written = std::fwrite(image.data(), 1, image.size(), file) == image.size();
+    return std::fclose(file) == 0 && written;
+}
+
+void BM_LoadScheduleFile(benchmark::State& state) {
+    if (!WriteBenchFile(static_cast<std::size_t>(state.range(0)))) {
         state.SkipWithError("cannot write the schedule file");
         return;
     }
-    std::fwrite(image.data(), 1, image.size(), file);
-    std::fclose(file);
     for (auto _ : state) {
         ScheduleListHolder holder;
-        ScheduleListLoadFile(holder, path.c_str(), kNow);
+        ScheduleListLoadFile(holder, kBenchFile, kNow);
         benchmark::DoNotOptimize(holder->Records.data());
     }
-    std::remove(path.c_str());
+    std::remove(kBenchFile);
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_LoadScheduleFile)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The baseline of the load: only reading the same file's bytes.
+void BM_ReadScheduleFileBytes(benchmark::State& state) {
+    if (!WriteBenchFile(static_cast<std::size_t>(state.range(0)))) {
+        state.SkipWithError("cannot write the schedule file");
+        return;
+    }
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(state.range(0)) * sizeof(ScheduleRecord));
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(kBenchFile, "rb");
+        if (file == nullptr) break;
+        benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), file));
+        std::fclose(file);
+        benchmark::ClobberMemory();
+    }
+    std::remove(kBenchFile);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ReadScheduleFileBytes)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_ShiftDays(benchmark::State& state) {
     DateTimeText text{"20031231", "2330"};

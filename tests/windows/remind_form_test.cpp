@@ -266,7 +266,10 @@ TEST_F(RemindHotSyncTest, StartHotSyncNowRunsHotSyncFromAFolderWithASpace) {
     }
     EXPECT_NE(started.find("|\"" + desktop_ + "\\HOTSYNC.EXE\"\r\n"), std::string::npos) << started;
     Shared.Schedules.reset();
-    Sleep(1800);  // let HotSync Manager end before its folder is removed
+    // HotSync Manager's file can be removed only once it has ended; the next test needs its folder back.
+    const std::string program = desktop_ + "\\HOTSYNC.EXE";
+    for (int wait = 0; wait < 200 && !DeleteFileA(program.c_str()); ++wait) Sleep(50);
+    EXPECT_FALSE(testing::FileExists(program));
 }
 
 }  // namespace

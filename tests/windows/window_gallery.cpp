@@ -1,6 +1,7 @@
 // Shows one window with sample data for a few seconds, for screenshots:
-//   window_gallery remind-one | remind-several | schedule   [seconds]
-// The schedule page uses a demo Palm Desktop that it makes in the temporary folder.
+//   window_gallery remind-one | remind-several | schedule | conduits | users | user-props
+//                  | main-intro | main-conduits | main-users | main-schedule | about   [seconds]
+// The pages and the name dialog use a demo Palm Desktop that it makes in the temporary folder.
 #include <windows.h>
 
 #include <cstdio>
@@ -9,13 +10,18 @@
 #include <memory>
 #include <string>
 
+#include "about_form.h"
 #include "application.h"
+#include "conduit_form.h"
 #include "fixture.h"
 #include "form.h"
+#include "main_form.h"
 #include "options.h"
 #include "remind_form.h"
 #include "schedule_form.h"
 #include "shared_lists.h"
+#include "user_form.h"
+#include "user_props_form.h"
 
 namespace {
 
@@ -24,7 +30,9 @@ using namespace corvane;
 // A frame for a page, as the main window will be.
 class PageHost : public Form {
 public:
-    PageHost() { CreateDialogWindow("GalleryHost", nullptr, "HotSync Schedule", 287, 453); }
+    explicit PageHost(const char* caption = "HotSync Schedule", int width = 287) {
+        CreateDialogWindow("GalleryHost", nullptr, caption, width, 453);
+    }
 };
 
 void PumpFor(DWORD milliseconds) {
@@ -72,11 +80,68 @@ void ShowSchedulePage(DWORD milliseconds) {
     palmsim::UnregisterDesktopPath();
 }
 
+// A demo Palm Desktop made the current directory, as start-up does, for the
+// length of `show`.
+template <typename Show>
+void WithDemoDesktop(Show show) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string desktop = std::string(temp) + "Gallery Palm Desktop";
+    palmsim::CreatePalmDesktop(desktop, palmsim::DesktopKind::Demo);
+    palmsim::RegisterDesktopPath(desktop);
+    SetCurrentDirectoryA(desktop.c_str());
+    show();
+    UserListFree(Shared.Users);
+    SetCurrentDirectoryA(temp);
+    palmsim::UnregisterDesktopPath();
+}
+
+template <typename Page>
+void ShowPage(const char* caption, int width, DWORD milliseconds) {
+    WithDemoDesktop([&] {
+        PageHost host(caption, width);
+        Page page(host.Handle());
+        ShowWindow(page.Handle(), SW_SHOW);
+        ShowWindow(host.Handle(), SW_SHOW);
+        PumpFor(milliseconds);
+    });
+}
+
+void ShowNameDialog(DWORD milliseconds) {
+    WithDemoDesktop([&] {
+        Shared.Users = UserListCreate();
+        TfrmUsrProp dialog(nullptr);
+        dialog.Prepare(UserListAt(Shared.Users.get(), 0), ukUser);
+        ShowWindow(dialog.Handle(), SW_SHOW);
+        PumpFor(milliseconds);
+    });
+}
+
+// The main window on page `page` (0 introduction to 3 schedule), shown as on the first start.
+void ShowMainWindow(int32_t page, DWORD milliseconds) {
+    WithDemoDesktop([&] {
+        Shared.Schedules = std::make_unique<ScheduleList>();
+        Options.ShowHelp = page == 0 ? 1 : 0;
+        Options.FormIndex = page;
+        Options.Hide = 0;
+        TfrmMain main;
+        PumpFor(milliseconds);
+    });
+}
+
+void ShowAboutBox(DWORD milliseconds) {
+    TfrmAbout about(App().Handle());
+    ShowWindow(about.Handle(), SW_SHOW);
+    PumpFor(milliseconds);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: window_gallery remind-one|remind-several|schedule [seconds]\n");
+        std::fprintf(stderr,
+                     "usage: window_gallery remind-one|remind-several|schedule|conduits|users|user-props"
+                     "|main-intro|main-conduits|main-users|main-schedule|about [seconds]\n");
         return 2;
     }
     const DWORD milliseconds = argc > 2 ? static_cast<DWORD>(std::atoi(argv[2])) * 1000u : 4000u;
@@ -89,6 +154,20 @@ int main(int argc, char** argv) {
         ShowReminder({{"Alice Martin", 1001}, {"Bob Lee", 1002}, {"Travel", 1003}}, milliseconds);
     } else if (std::strcmp(argv[1], "schedule") == 0) {
         ShowSchedulePage(milliseconds);
+    } else if (std::strcmp(argv[1], "conduits") == 0) {
+        ShowPage<TfrmCM>("Conduit Management", 295, milliseconds);
+    } else if (std::strcmp(argv[1], "users") == 0) {
+        ShowPage<TfrmUM>("User Management", 285, milliseconds);
+    } else if (std::strcmp(argv[1], "user-props") == 0) {
+        ShowNameDialog(milliseconds);
+    } else if (std::strncmp(argv[1], "main-", 5) == 0) {
+        const char* const pages[] = {"main-intro", "main-conduits", "main-users", "main-schedule"};
+        int32_t page = 0;
+        while (page < 4 && std::strcmp(argv[1], pages[page]) != 0) ++page;
+        if (page == 4) return 2;
+        ShowMainWindow(page, milliseconds);
+    } else if (std::strcmp(argv[1], "about") == 0) {
+        ShowAboutBox(milliseconds);
     } else {
         return 2;
     }

@@ -1,0 +1,46 @@
+// The process entry: one instance per logon, the run's objects, the main
+// window created hidden, the message loop, and the teardown in reverse.
+#include <windows.h>
+
+#include <exception>
+#include <memory>
+
+#include "app_lifetime.h"
+#include "application.h"
+#include "library_module.h"
+#include "main_form.h"
+#include "product.h"
+#include "single_instance.h"
+#include "window.h"
+
+namespace {
+
+using namespace corvane;
+
+void Run() {
+    std::unique_ptr<TfrmMain> mainForm;
+    try {
+        AppInit();
+        App().Initialize(kAppTitle);
+        // The main window shows itself on the first start only; the
+        // application object never shows it by itself.
+        mainForm = std::make_unique<TfrmMain>();
+        // Windows may end the process as soon as WM_ENDSESSION is answered.
+        mainForm->SetSessionEndHandler([&mainForm] { EndRun(*mainForm); });
+        App().Run();
+        AppFini();
+        ReleaseSingleInstance();
+    } catch (const std::exception& error) {
+        ShowException(error.what());
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Before anything can load a library by a bare name.
+    RestrictLibrarySearch();
+    if (CheckSingleInstance()) return 0;
+    Run();
+    return 0;
+}

@@ -1,0 +1,63 @@
+// The program's icon in the notification area and its menu, served by an
+// invisible window of class "IconWin": the shell sends the icon's mouse
+// messages there, and the menu's commands arrive there too.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "window.h"
+
+namespace corvane {
+
+class TfrmMain;
+
+// The icon's callback message; lParam carries the mouse message.
+inline constexpr UINT WM_TRAYNOTIFY = WM_USER + 200;
+inline constexpr UINT kTrayIconId = 100;
+
+enum TrayCommand : int {
+    cmHelp = 1000,  // the introduction page, not the help file
+    cmConduits = 1001,
+    cmUsers = 1002,
+    cmSchedule = 1003,
+    cmAbout = 1100,
+    cmExit = 1101,
+};
+
+class TIconWin : public Window {
+public:
+    TIconWin() = default;
+
+    // Registers the class "IconWin" and creates the icon window, a child of
+    // the main window (none when there is no main window, so none is made).
+    // Returns 1 when the window exists afterwards, else 0.
+    int CreateIconWindow();
+    int SetMainForm(TfrmMain* form);
+    TfrmMain* MainForm() const { return FMainForm; }
+
+    // Adds the icon to the notification area for the icon window, with the
+    // application's title as its tip; and deletes it again. The icon keeps the
+    // window handle it was added with, also after the window is destroyed.
+    bool AddIcon();
+    bool RemoveIcon();
+    HWND IconOwner() const { return FIconOwner; }
+
+    void OnTrayNotify(LPARAM mouseMessage);
+    void ShowTrayMenu();
+    void OnMenuCommand(int command);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    TfrmMain* FMainForm = nullptr;
+    HWND FIconOwner = nullptr;
+};
+
+// The process's one icon object: made empty at start-up, freed when the main
+// window goes; null while it does not exist.
+extern std::unique_ptr<TIconWin> TrayIcon;
+
+}  // namespace corvane

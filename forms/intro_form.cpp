@@ -1,0 +1,95 @@
+#include "intro_form.h"
+
+#include <string>
+
+#include "controls.h"
+#include "options.h"
+#include "product.h"
+
+namespace corvane {
+namespace {
+
+using Id = TfrmIntro::ControlId;
+
+const ControlSpec kTitle = {ControlKind::Label, Id::idLblTitle, 18, 11, 161, 16, "Welcome to Corvane!"};
+
+const ControlSpec kPlainLabels[] = {
+    {ControlKind::Label, Id::idLblMain1, 18, 28, 242, 13, "Corvane is a handy tool to manage your HotSync "},
+    {ControlKind::Label, Id::idLblMain2, 18, 42, 134, 13, "job with Palm devices easily."},
+    {ControlKind::Label, Id::idLblCM2, 18, 75, 237, 13, "This utility helps you manage the installed conduits"},
+    {ControlKind::Label, Id::idLblCM3, 18, 88, 58, 13, "on your PC. "},
+    {ControlKind::Label, Id::idLblUM2, 18, 122, 245, 13, "Manage the users in your Palm Desktop application."},
+    {ControlKind::Label, Id::idLblSche2, 18, 159, 199, 13, "Schedule your HotSync task as you need."},
+};
+
+const ControlSpec kBoldLabels[] = {
+    {ControlKind::Label, Id::idLblCM1, 18, 62, 124, 13, "Conduit Management:"},
+    {ControlKind::Label, Id::idLblUM1, 18, 107, 107, 13, "User Management:"},
+    {ControlKind::Label, Id::idLblSche1, 18, 144, 110, 13, "HotSync Schedule:"},
+};
+
+const ControlSpec kShowAtStartup = {ControlKind::CheckBox, Id::idCbxShow, 18, 252, 152, 17,
+                                    "Show this page at startup", 0, BS_FLAT};
+
+// The labels of each section, by hover number.
+struct SectionLabel {
+    int Id;
+    int Section;
+};
+
+constexpr SectionLabel kSectionLabels[] = {
+    {Id::idLblCM1, 0}, {Id::idLblCM2, 0}, {Id::idLblCM3, 0}, {Id::idLblUM1, 1},
+    {Id::idLblUM2, 1}, {Id::idLblSche1, 2}, {Id::idLblSche2, 2},
+};
+
+const std::string& SupportText() {
+    static const std::string text = std::string("Technique Support: ") + kSupportAddress;
+    return text;
+}
+
+}  // namespace
+
+TfrmIntro::TfrmIntro(HWND host) {
+    RECT area{};
+    GetClientRect(host, &area);
+    CreatePage("TfrmIntro", host, area.right, area.bottom);
+    SetWindowTextA(Handle(), "Introduction to Corvane");
+    ControlLook plain;
+    plain.Font = FontKind::Normal;
+    ControlLook bold;
+    bold.Font = FontKind::Bold;
+    // One at a time: no label shares its line with another control, so none needs fitting again.
+    AddControl(kTitle, bold);
+    for (const ControlSpec& label : kPlainLabels) AddControl(label, plain);
+    for (const ControlSpec& label : kBoldLabels) AddControl(label, bold);
+    ControlLook support;
+    support.Text = kSupportColor;
+    support.Font = FontKind::Normal;
+    support.HandCursor = true;
+    AddControl({ControlKind::Label, Id::idLblSupport, 18, 232, 198, 13, SupportText().c_str()}, support);
+    HWND box = AddControl(kShowAtStartup, plain);
+    SetWindowLongPtrA(box, GWL_STYLE, GetWindowLongPtrA(box, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    FormCreate();
+}
+
+void TfrmIntro::FormCreate() {
+    SetBackColor(kPageColor);
+    SetChecked(Control(Id::idCbxShow), Options.ShowHelp == 1);
+}
+
+void TfrmIntro::HighlightSection(int hoverNumber) {
+    for (const SectionLabel& label : kSectionLabels) {
+        SetLabelColor(label.Id, label.Section == hoverNumber ? kSectionLit : kLabelTextColor);
+    }
+}
+
+void TfrmIntro::cbxShowClick() { Options.ShowHelp = IsChecked(Control(Id::idCbxShow)) ? 1 : 0; }
+
+void TfrmIntro::lblSupportClick() { Ui().ShellOpen(Handle(), (std::string("mailto:") + kSupportAddress).c_str()); }
+
+void TfrmIntro::OnCommand(int id, int code, HWND) {
+    if (id == Id::idCbxShow && code == BN_CLICKED) cbxShowClick();
+    if (id == Id::idLblSupport && code == STN_CLICKED) lblSupportClick();
+}
+
+}  // namespace corvane

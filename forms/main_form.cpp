@@ -1,0 +1,372 @@
+#include "main_form.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "application.h"
+#include "conduit_form.h"
+#include "controls.h"
+#include "data_paths.h"
+#include "icon_win.h"
+#include "intro_form.h"
+#include "options.h"
+#include "product.h"
+#include "resource_ids.h"
+#include "schedule_form.h"
+#include "shared_lists.h"
+#include "user_form.h"
+
+namespace corvane {
+namespace {
+
+constexpr int kClientWidth = 472;
+constexpr int kClientHeight = 356;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+
+using Id = TfrmMain::ControlId;
+
+// From the back to the front.
+const ControlSpec kControls[] = {
+    {ControlKind::Image, Id::idImgTitleLeft, 0, 41, 25, 24, IDB_TITLE_LEFT},
+    {ControlKind::Image, Id::idImgTitleCenter, 23, 41, 100, 24, IDB_TITLE_CENTER},
+    {ControlKind::Image, Id::idImgTitleRight, 123, 41, 22, 24, IDB_TITLE_RIGHT},
+    {ControlKind::Label, Id::idLblHome, 21, 326, 118, 16, HomePageShown()},
+    {ControlKind::Label, Id::idLblStatus, 7, 12, 61, 16, "lblStatus"},
+    {ControlKind::Image, Id::idImgClose, 388, 325, 55, 23, IDB_BUTTON},
+    {ControlKind::Label, Id::idLblClose, 405, 330, 32, 13, "Close"},
+    {ControlKind::Image, Id::idImgHelp, 391, 6, 55, 23, IDB_BUTTON},
+    {ControlKind::Label, Id::idLblHelp, 409, 11, 27, 13, "Help"},
+    {ControlKind::Panel, Id::idPnlTool, 0, 66, 145, 72},
+    {ControlKind::Button, Id::idSbtnCM, 0, 0, 145, 23, "Conduit Management", Id::idPnlTool, BS_OWNERDRAW},
+    {ControlKind::Button, Id::idSbtnUM, 0, 23, 145, 25, "User Management", Id::idPnlTool, BS_OWNERDRAW},
+    {ControlKind::Button, Id::idSbtnSche, 0, 48, 145, 24, "HotSync Schedule", Id::idPnlTool, BS_OWNERDRAW},
+    {ControlKind::Panel, Id::idPnlForm, 172, 34, 288, 282},
+};
+
+// The navigation buttons by hover number.
+constexpr int kSpeedButtons[] = {Id::idSbtnCM, Id::idSbtnUM, Id::idSbtnSche};
+
+const char* const kStatusCaptions[] = {"Divu Vuri Zor!", "Conduit Management", "User Management",
+                                       "Schedule HotSync Task"};
+
+ControlLook LookFor(const ControlSpec& layout) {
+    ControlLook look;
+    switch (layout.Id) {
+        case Id::idLblHome:
+            look.HandCursor = true;
+            break;
+        case Id::idLblClose:
+            look.HandCursor = true;
+            look.Backdrop = Id::idImgClose;
+            break;
+        case Id::idLblHelp:
+            look.HandCursor = true;
+            look.Backdrop = Id::idImgHelp;
+            break;
+        case Id::idSbtnCM:
+        case Id::idSbtnUM:
+        case Id::idSbtnSche:
+            look.Font = FontKind::Normal;
+            break;
+        default:
+            break;
+    }
+    return look;
+}
+
+// A speed button: a push button that never takes the keyboard focus. It
+// tracks its own press (the button's own handling would take the focus) and
+// reports every mouse movement over it to the main window.
+constexpr UINT_PTR kSpeedButtonSubclass = 1;
+
+void ReleasePress(HWND button) {
+    SendMessageA(button, BM_SETSTATE, FALSE, 0);
+    if (GetCapture() == button) ReleaseCapture();
+}
+
+LRESULT CALLBACK SpeedButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR mainForm) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            SetCapture(button);
+            SendMessageA(button, BM_SETSTATE, TRUE, 0);
+            return 0;
+        case WM_LBUTTONUP: {
+            if (GetCapture() != button) return 0;
+            RECT area;
+            GetClientRect(button, &area);
+            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ReleasePress(button);
+            if (PtInRect(&area, at)) {
+                SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(button));
+            }
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != button) SendMessageA(button, BM_SETSTATE, FALSE, 0);
+            break;
+        case WM_MOUSEMOVE: {
+            auto* form = reinterpret_cast<TfrmMain*>(mainForm);
+            for (int number = 0; number < 3; ++number) {
+                if (GetDlgCtrlID(button) == kSpeedButtons[number]) form->HighlightButton(number);
+            }
+            return 0;
+        }
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(button, SpeedButtonProcedure, kSpeedButtonSubclass);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(button, message, wParam, lParam);
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain() {
+    const WindowClass windowClass{"TfrmMain", CS_DBLCLKS, IDI_ICONMAIN};
+    CreateTopLevel(windowClass, App().Handle(), kMainCaption, kClientWidth, kClientHeight, kStyle, 0);
+    App().SetMainWindow(Handle());
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    AddLaidOutControls();
+    MakeSpeedButtons();
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() {
+    // Destroyed here, while this class still handles its messages: WM_DESTROY runs FormDestroy.
+    if (Handle() != nullptr) DestroyWindow(Handle());
+    if (App().MainWindow() != nullptr && !IsWindow(App().MainWindow())) App().SetMainWindow(nullptr);
+}
+
+void TfrmMain::AddLaidOutControls() {
+    for (const ControlSpec& layout : kControls) AddControl(layout, LookFor(layout));
+}
+
+void TfrmMain::MakeSpeedButtons() {
+    for (int id : kSpeedButtons) {
+        HWND button = Control(id);
+        SetWindowLongPtrA(button, GWL_STYLE, GetWindowLongPtrA(button, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP));
+        SetWindowSubclass(button, SpeedButtonProcedure, kSpeedButtonSubclass, reinterpret_cast<DWORD_PTR>(this));
+    }
+}
+
+void TfrmMain::FormCreate() {
+    SetBackColor(kPageColor);
+    FIntro = std::make_unique<TfrmIntro>(Control(Id::idPnlForm));
+    FCM.reset();
+    FUM.reset();
+    FSche.reset();
+    const int32_t start = Options.ShowHelp == 1 ? pgIntro : Options.FormIndex;
+    FPageIndex = start;
+    if (Options.Hide == 0) {
+        Options.Hide = 1;
+        ShowMain();
+    }
+    if (start == pgIntro) {
+        ShowPage(pgIntro);
+        SetStatus(pgIntro);
+    }
+    if (start == pgConduits) sbtnCMClick();
+    if (start == pgUsers) sbtnUMClick();
+    if (start == pgSchedule) sbtnScheClick();
+    AddTrayIcon();
+}
+
+void TfrmMain::FormDestroy() {
+    if (Shared.Users) UserListFree(Shared.Users);
+    RemoveTrayIcon();
+}
+
+void TfrmMain::AddTrayIcon() {
+    if (!TrayIcon) return;
+    TrayIcon->SetMainForm(this);
+    TrayIcon->CreateIconWindow();
+    TrayIcon->AddIcon();
+}
+
+void TfrmMain::RemoveTrayIcon() {
+    if (!TrayIcon) return;
+    TrayIcon->RemoveIcon();
+    TrayIcon.reset();
+}
+
+Form* TfrmMain::PageWindow(int32_t page) const {
+    switch (page) {
+        case pgIntro: return FIntro.get();
+        case pgConduits: return FCM.get();
+        case pgUsers: return FUM.get();
+        case pgSchedule: return FSche.get();
+        default: return nullptr;
+    }
+}
+
+void TfrmMain::CreatePageWindow(int32_t page) {
+    HWND host = Control(Id::idPnlForm);
+    if (page == pgConduits) FCM = std::make_unique<TfrmCM>(host);
+    if (page == pgUsers) {
+        FUM = std::make_unique<TfrmUM>(host);
+        FUM->SetUsersChangedHandler([this] { UsersChanged(); });
+    }
+    if (page == pgSchedule) FSche = std::make_unique<TfrmSche>(host);
+    Form* created = PageWindow(page);
+    if (created == nullptr) return;
+    // Each page fills the panel.
+    RECT area;
+    GetClientRect(host, &area);
+    SetWindowPos(created->Handle(), nullptr, 0, 0, area.right, area.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowControl(created->Handle(), true);
+}
+
+void TfrmMain::OpenPage(int32_t page) {
+    if (PageWindow(page) == nullptr) CreatePageWindow(page);
+    ShowPage(page);
+    SetStatus(page);
+}
+
+void TfrmMain::ShowPage(int32_t page) {
+    for (int32_t number = pgIntro; number <= pgSchedule; ++number) {
+        if (Form* window = PageWindow(number)) ShowControl(window->Handle(), number == page);
+    }
+}
+
+void TfrmMain::SetStatus(int32_t page) {
+    const bool known = page >= pgIntro && page <= pgSchedule;
+    SetLabelText(Id::idLblStatus, known ? kStatusCaptions[page] : "");
+    FPageIndex = page;
+    Options.FormIndex = page;
+}
+
+void TfrmMain::UsersChanged() {
+    if (FCM) FCM->UsersChanged();
+    if (FSche) FSche->UsersChanged();
+}
+
+void TfrmMain::ShowIntroPage() {
+    ShowPage(pgIntro);
+    SetStatus(pgIntro);
+}
+
+void TfrmMain::sbtnCMClick() { OpenPage(pgConduits); }
+
+void TfrmMain::sbtnUMClick() { OpenPage(pgUsers); }
+
+void TfrmMain::sbtnScheClick() { OpenPage(pgSchedule); }
+
+void TfrmMain::HighlightButton(int button) {
+    for (int number = 0; number < 3; ++number) {
+        const COLORREF color = number == button ? kHoverColor : kButtonColor;
+        if (FButtonColors[number] == color) continue;
+        FButtonColors[number] = color;
+        InvalidateRect(Control(kSpeedButtons[number]), nullptr, FALSE);
+    }
+    if (FIntro && IsShown(FIntro->Handle())) FIntro->HighlightSection(button);
+}
+
+COLORREF TfrmMain::ButtonCaptionColor(int button) const {
+    return button >= 0 && button < 3 ? FButtonColors[button] : kButtonColor;
+}
+
+int TfrmMain::SpeedButtonNumber(HWND control) const {
+    for (int number = 0; number < 3; ++number) {
+        if (control != nullptr && control == Control(kSpeedButtons[number])) return number;
+    }
+    return -1;
+}
+
+bool TfrmMain::DrawSpeedButton(const DRAWITEMSTRUCT& item) const {
+    const int number = SpeedButtonNumber(item.hwndItem);
+    if (number < 0) return false;
+    RECT area = item.rcItem;
+    const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+    DrawFrameControl(item.hDC, &area, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0u));
+    if (pushed) OffsetRect(&area, 1, 1);
+    char caption[64] = "";
+    GetWindowTextA(item.hwndItem, caption, sizeof caption);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, FButtonColors[number]);
+    HGDIOBJ previous = SelectObject(item.hDC, Font(FontKind::Normal));
+    DrawTextA(item.hDC, caption, -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(item.hDC, previous);
+    return true;
+}
+
+void TfrmMain::lblCloseClick() { HideMain(); }
+
+void TfrmMain::lblHelpClick() {
+    PathBuffer path;
+    if (GetDataFilePath(dfHelp, &path) != 0) Ui().ShellOpen(Handle(), path);
+}
+
+void TfrmMain::lblHomeClick() { Ui().ShellOpen(Handle(), kHomePage); }
+
+void TfrmMain::HideMain() {
+    SetVisible(false);
+    App().HideTaskbarEntry();
+}
+
+void TfrmMain::ShowMain() {
+    SetVisible(true);
+    App().ShowTaskbarEntry();
+}
+
+bool TfrmMain::Visible() const { return IsWindowVisible(Handle()) != FALSE; }
+
+void TfrmMain::SetVisible(bool visible) { ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE); }
+
+void TfrmMain::Close() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
+
+void TfrmMain::OnClose() {
+    // Closing always ends the program, once every nested message loop has returned.
+    if (App().MayClose(Handle())) App().Terminate();
+}
+
+void TfrmMain::OnCommand(int id, int code, HWND) {
+    if (code == STN_CLICKED && id == Id::idLblHome) lblHomeClick();
+    if (code == STN_CLICKED && id == Id::idLblClose) lblCloseClick();
+    if (code == STN_CLICKED && id == Id::idLblHelp) lblHelpClick();
+    if (code == BN_CLICKED && id == Id::idSbtnCM) sbtnCMClick();
+    if (code == BN_CLICKED && id == Id::idSbtnUM) sbtnUMClick();
+    if (code == BN_CLICKED && id == Id::idSbtnSche) sbtnScheClick();
+}
+
+LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == taskbarCreated_ && message != 0) {
+        // The task bar has restarted and forgotten the icon.
+        if (TrayIcon) TrayIcon->AddIcon();
+        return 0;
+    }
+    switch (message) {
+        case WM_POWERBROADCAST:
+            PostMessageA(Handle(), WM_CLOSE, 0, 0);
+            return TRUE;
+        case WM_HIDEMAIN:
+            HideMain();
+            return 0;
+        case WM_ENDSESSION:
+            if (wParam != FALSE && sessionEnd_) sessionEnd_();
+            return 0;
+        case WM_MOUSEMOVE:
+            HighlightButton(kNoButton);
+            return 0;
+        case WM_DRAWITEM:
+            if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            break;
+        case WM_SETCURSOR:
+            if (SpeedButtonNumber(reinterpret_cast<HWND>(wParam)) >= 0) {
+                SetCursor(LoadCursor(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        case WM_DESTROY:
+            FormDestroy();
+            break;
+        default:
+            break;
+    }
+    return Form::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace corvane

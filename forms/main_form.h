@@ -1,0 +1,109 @@
+// The program's main window: four pages in one panel (introduction, conduit
+// management, user management, HotSync schedule), three navigation buttons,
+// the current page's name, Help and Close. Hiding it keeps the program
+// running in the notification area; closing it ends the program.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "form.h"
+
+namespace corvane {
+
+class TfrmIntro;
+class TfrmCM;
+class TfrmUM;
+class TfrmSche;
+
+// Hides the main window; nothing in the program sends it.
+inline constexpr UINT WM_HIDEMAIN = WM_USER + 100;
+
+class TfrmMain : public Form {
+public:
+    // Creates the window as the application's main window and runs FormCreate:
+    // the start page, the first start's showing, the notification-area icon.
+    TfrmMain();
+    ~TfrmMain() override;
+
+    // Page numbers: the values of PageIndex(), of the setting FormIndex and
+    // of the icon menu's first four positions.
+    enum Page { pgIntro = 0, pgConduits = 1, pgUsers = 2, pgSchedule = 3 };
+    // Hover numbers of the navigation buttons; kNoButton: none.
+    static constexpr int kNoButton = 99;
+
+    void ShowIntroPage();
+    void sbtnCMClick();
+    void sbtnUMClick();
+    void sbtnScheClick();
+    // The hover highlight: button `button` blue, the others black, and the
+    // matching section of the introduction page lit while it is on view.
+    void HighlightButton(int button);
+    void lblCloseClick();
+    void lblHelpClick();
+    void lblHomeClick();
+
+    // Hides or shows the window together with the application's task-bar entry.
+    void HideMain();
+    void ShowMain();
+    bool Visible() const;
+    void SetVisible(bool visible);
+    void Close();
+
+    int32_t PageIndex() const { return FPageIndex; }
+    TfrmIntro* IntroPage() const { return FIntro.get(); }
+    TfrmCM* ConduitPage() const { return FCM.get(); }
+    TfrmUM* UserPage() const { return FUM.get(); }
+    TfrmSche* SchedulePage() const { return FSche.get(); }
+    COLORREF ButtonCaptionColor(int button) const;
+
+    // The end of the window's part of the run: frees the shared user list and
+    // removes the notification-area icon. Runs when the window is destroyed,
+    // and earlier when the session ends; only its first run does anything.
+    void FormDestroy();
+    // Called when the session really ends (WM_ENDSESSION), to carry out the
+    // end of the run while the process still may.
+    void SetSessionEndHandler(std::function<void()> handler) { sessionEnd_ = std::move(handler); }
+
+    enum ControlId {
+        idImgTitleLeft = 10, idImgTitleCenter, idImgTitleRight, idLblHome, idLblStatus, idImgClose, idLblClose,
+        idImgHelp, idLblHelp, idPnlTool, idSbtnCM, idSbtnUM, idSbtnSche, idPnlForm,
+    };
+
+    static constexpr COLORREF kHoverColor = RGB(0, 0, 255);
+    static constexpr COLORREF kButtonColor = RGB(0, 0, 0);
+
+protected:
+    void OnCommand(int id, int code, HWND control) override;
+    void OnClose() override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void AddLaidOutControls();
+    void MakeSpeedButtons();
+    void FormCreate();
+    void AddTrayIcon();
+    void RemoveTrayIcon();
+    void OpenPage(int32_t page);
+    Form* PageWindow(int32_t page) const;
+    void CreatePageWindow(int32_t page);
+    void ShowPage(int32_t page);
+    void SetStatus(int32_t page);
+    void UsersChanged();
+    bool DrawSpeedButton(const DRAWITEMSTRUCT& item) const;
+    int SpeedButtonNumber(HWND control) const;
+
+    std::unique_ptr<TfrmIntro> FIntro;
+    std::unique_ptr<TfrmCM> FCM;
+    std::unique_ptr<TfrmUM> FUM;
+    std::unique_ptr<TfrmSche> FSche;
+    int32_t FPageIndex = 0;
+    COLORREF FButtonColors[3] = {kButtonColor, kButtonColor, kButtonColor};
+    UINT taskbarCreated_ = 0;
+    std::function<void()> sessionEnd_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,87 @@
+#include "user_props_form.h"
+
+#include <cstring>
+#include <string>
+
+#include "controls.h"
+#include "fixed_text.h"
+#include "shared_lists.h"
+
+namespace corvane {
+namespace {
+
+constexpr int kClientWidth = 327;
+constexpr int kClientHeight = 114;
+
+using Id = TfrmUsrProp::ControlId;
+
+const ControlSpec kControls[] = {
+    {ControlKind::Label, Id::idLabel1, 16, 37, 0, 13, "User Name:"},  // as wide as its text
+    {ControlKind::Edit, Id::idEdtUserName, 88, 36, 217, 21},
+    {ControlKind::Button, Id::idBtnOK, 161, 80, 75, 25, "&OK"},
+    {ControlKind::Button, Id::idBtnCancel, 243, 80, 75, 25, "&Cancel"},
+};
+
+// The whole text of an edit box, however long.
+std::string WholeText(HWND edit) {
+    const int length = GetWindowTextLengthA(edit);
+    if (length <= 0) return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(edit, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+}  // namespace
+
+TfrmUsrProp::TfrmUsrProp(HWND owner) {
+    CreateDialogWindow("TfrmUsrProp", owner, "User Properties", kClientWidth, kClientHeight);
+    AddControls(kControls, std::size(kControls));
+    SetTabOrder({Id::idEdtUserName, Id::idBtnOK, Id::idBtnCancel});
+}
+
+bool TfrmUsrProp::Prepare(const UserRecord* user, int32_t kind) {
+    SetBackColor(kPageColor);
+    FProfile = kind;
+    listChanged_ = false;
+    if (user != nullptr) {
+        FUser = *user;
+        FUser.UserName[sizeof FUser.UserName - 1] = '\0';
+        SetText(Handle(), "Rename User");
+        SetText(Control(Id::idEdtUserName), FUser.UserName);
+    } else {
+        FUser = UserRecord{};
+        SetText(Handle(), "Add User");
+    }
+    return true;
+}
+
+void TfrmUsrProp::btnOKClick() {
+    const std::string name = WholeText(Control(Id::idEdtUserName));
+    if (name.empty()) {
+        Ui().ShowMessage(Handle(), "Please specify the user name.", "Error", MB_ICONERROR);
+        return;
+    }
+    listChanged_ = false;
+    if (Shared.Users) {
+        if (RenameMode()) {
+            if (name != FUser.UserName) {
+                listChanged_ = UserListRename(*Shared.Users, FUser.UserID, name.c_str()) == 1;
+            }
+        } else {
+            listChanged_ = UserListAdd(*Shared.Users, name.c_str(), FProfile) == 1;
+        }
+    }
+    EndModal(mrOk);
+}
+
+void TfrmUsrProp::OnCommand(int id, int code, HWND) {
+    // Neither button is the dialog's default or cancel button: Enter presses
+    // only the button that has the focus, and Esc does nothing.
+    if (id == IDOK) id = GetDlgCtrlID(GetFocus());
+    if (code != BN_CLICKED) return;
+    if (id == Id::idBtnOK) btnOKClick();
+    if (id == Id::idBtnCancel) EndModal(mrCancel);
+}
+
+}  // namespace corvane

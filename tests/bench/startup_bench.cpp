@@ -1,0 +1,127 @@
+// Start-up time and idle working set of corvane.exe beside a bare Win32
+// program (bare_window.exe) that only registers a class and creates one
+// window, both started the same way, rounds interleaved:
+//   startup_bench [ROUNDS]
+// Corvane makes a later start (window hidden) from a folder of its own, with
+// the demo Palm Desktop of the stand-in; it counts as started once its icon
+// window exists. The working set is read after a second of idleness.
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "fixture.h"
+#include "program_driver.h"
+#include "win_test_support.h"
+
+namespace {
+
+using namespace corvane::testing;
+
+constexpr DWORD kIdleMilliseconds = 1000;
+constexpr WPARAM kExitCommand = 1101;
+
+struct Sample {
+    double StartMilliseconds = 0;
+    double WorkingSetKiB = 0;
+};
+
+double Now() {
+    LARGE_INTEGER count;
+    LARGE_INTEGER frequency;
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double WorkingSetKiB(DWORD processId) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    const BOOL read = process != nullptr && GetProcessMemoryInfo(process, &counters, sizeof counters);
+    if (process != nullptr) CloseHandle(process);
+    return read ? static_cast<double>(counters.WorkingSetSize) / 1024.0 : 0.0;
+}
+
+// Starts `program`, waits for `started` to find its window, measures, and ends it through `finish`.
+template <typename Started, typename Finish>
+bool Measure(const std::string& program, Started started, Finish finish, Sample& sample) {
+    ProgramRun run;
+    const double begin = Now();
+    if (!run.Start(program)) return false;
+    HWND window = nullptr;
+    if (!WaitFor([&] { return (window = started(run.Id())) != nullptr; }, 30000)) return false;
+    sample.StartMilliseconds = Now() - begin;
+    Sleep(kIdleMilliseconds);
+    sample.WorkingSetKiB = WorkingSetKiB(run.Id());
+    finish(window);
+    return run.ExitCode() == 0;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+// corvane.exe and its data folder in a folder of their own, on a later start.
+std::string LayOutCorvane(const std::string& folder) {
+    RemoveTree(folder);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryA((folder + "\\cvdata").c_str(), nullptr);
+    const std::string program = folder + "\\corvane.exe";
+    CopyFileA((ExeDirectory() + "corvane.exe").c_str(), program.c_str(), FALSE);
+    CopyFileA((ExeDirectory() + "cvdata\\cvwkcond.dat").c_str(), (folder + "\\cvdata\\cvwkcond.dat").c_str(), FALSE);
+    WriteWholeFile(folder + "\\brightfen.ini", "[CVOption]\r\nHide=1\r\nShowHelp=1\r\n");
+    return program;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    const std::string desktop = TempFolder() + "Bench Palm Desktop";
+    const std::string folder = TempFolder() + "Corvane Bench";
+    if (!palmsim::CreatePalmDesktop(desktop, palmsim::DesktopKind::Demo) || !palmsim::RegisterDesktopPath(desktop)) {
+        std::fprintf(stderr, "startup_bench: cannot make the demo Palm Desktop\n");
+        return 1;
+    }
+    const std::string corvane = LayOutCorvane(folder);
+    const std::string bare = ExeDirectory() + "bare_window.exe";
+
+    std::vector<double> times[2];
+    std::vector<double> sets[2];
+    bool ok = true;
+    for (int round = 0; round < rounds && ok; ++round) {
+        Sample sample;
+        ok = Measure(bare, [](DWORD id) { return FindProcessWindow(id, "BareBenchWindow"); },
+                     [](HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); }, sample);
+        times[0].push_back(sample.StartMilliseconds);
+        sets[0].push_back(sample.WorkingSetKiB);
+        ok = ok && Measure(corvane, [](DWORD id) { return IconWindowOf(FindProcessWindow(id, kMainWindowClass)); },
+                           [](HWND icon) { PostMessageA(icon, WM_COMMAND, kExitCommand, 0); }, sample);
+        times[1].push_back(sample.StartMilliseconds);
+        sets[1].push_back(sample.WorkingSetKiB);
+    }
+    palmsim::UnregisterDesktopPath();
+    RemoveTree(desktop);
+    RemoveTree(folder);
+    if (!ok) {
+        std::fprintf(stderr, "startup_bench: a program did not start or end as expected\n");
+        return 1;
+    }
+
+    const double bareTime = Median(times[0]);
+    const double corvaneTime = Median(times[1]);
+    const double bareSet = Median(sets[0]);
+    const double corvaneSet = Median(sets[1]);
+    std::printf("Medians of %d rounds under Wine:\n", rounds);
+    std::printf("  start to first window   bare %7.1f ms   corvane %7.1f ms   ratio %.2f (aim: at most 1.2)\n", bareTime,
+                corvaneTime, corvaneTime / bareTime);
+    std::printf("  working set when idle   bare %7.0f KiB  corvane %7.0f KiB  ratio %.2f (aim: at most 1.5)\n", bareSet,
+                corvaneSet, corvaneSet / bareSet);
+    return 0;
+}

@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Runs an installer made from packaging/corvane.nsi under Wine, silently, in the
+# Wine session that tools/wine-session.sh started (WINEPREFIX and DISPLAY set):
+# a fresh install, the installed Corvane started and asked to end by an upgrade,
+# an upgrade that keeps the user's settings, schedules and log-on choice, an
+# uninstall that leaves only the user's data, and one that removes it too.
+#   test_installer.sh SETUP_EXE WINE_LOADER    (/usr/lib/wine/wine64, or wine for x86)
+set -euo pipefail
+setup=$(realpath "${1:?usage: test_installer.sh SETUP_EXE WINE_LOADER}")
+wine=${2:?usage: test_installer.sh SETUP_EXE WINE_LOADER}
+[ -n "${WINEPREFIX:-}" ] && [ -n "${DISPLAY:-}" ] || { echo "test_installer.sh needs a Wine session" >&2; exit 2; }
+
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane'
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+local_appdata=$($wine cmd /c echo '%LOCALAPPDATA%' | tr -d '\r')
+appdata=$($wine cmd /c echo '%APPDATA%' | tr -d '\r')
+install_win="$local_appdata\\Programs\\Corvane"
+install=$(winepath -u "$install_win" 2>/dev/null)
+shortcut="$(winepath -u "$appdata" 2>/dev/null)/Microsoft/Windows/Start Menu/Programs/Corvane.lnk"
+work=$(mktemp -d)
+
+failed=0
+fail() { echo "FAIL: $*" >&2; failed=1; }
+step() { echo "-- $*"; }
+reg_value() { # key, value name: the value's data, empty when it is missing
+    $wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
+}
+run_setup() { $wine "$setup" /S; }
+# The uninstaller runs from a copy, as it does itself, but waited for.
+run_uninstaller() {
+    cp "$install/uninstall.exe" "$work/uninstall.exe"
+    $wine "$work/uninstall.exe" /S "$@" "_?=$install_win"
+}
+installed_files() { (cd "$install" 2>/dev/null && find . -type f | sort | tr '\n' ' '); }
+
+# Leaves no installation behind, whatever happened: a Run value left in the
+# prefix would start Corvane with every later Wine session.
+remove_everything() {
+    $wine reg delete "$uninstall_key" /f >/dev/null 2>&1 || true
+    $wine reg delete "$run_key" /v Corvane /f >/dev/null 2>&1 || true
+    rm -rf "$install" "$shortcut"
+}
+trap 'remove_everything; rm -rf "$work"' EXIT
+remove_everything
+
+step "fresh install"
+run_setup
+expect_files="./corvane.exe ./cvdata/cvhelp.chm ./cvdata/cvwkcond.dat ./uninstall.exe "
+[ "$(installed_files)" = "$expect_files" ] || fail "installed files: $(installed_files)"
+strings -el "$shortcut" 2>/dev/null | grep -qiF 'Corvane\corvane.exe' || fail "no Start-menu shortcut to corvane.exe"
+[ "$(reg_value "$run_key" Corvane)" = "\"$install_win\\corvane.exe\"" ] || fail "log-on entry: $(reg_value "$run_key" Corvane)"
+for entry in "DisplayName=Corvane" "Publisher=Brightfen" "DisplayIcon=$install_win\\corvane.exe,0" \
+    "InstallLocation=$install_win" "UninstallString=\"$install_win\\uninstall.exe\""; do
+    [ "$(reg_value "$uninstall_key" "${entry%%=*}")" = "${entry#*=}" ] || fail "list entry ${entry%%=*}: $(reg_value "$uninstall_key" "${entry%%=*}")"
+done
+version=$(reg_value "$uninstall_key" DisplayVersion)
+[[ "$version" =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "list entry DisplayVersion: $version"
+[ $(($(reg_value "$uninstall_key" EstimatedSize))) -gt 100 ] || fail "list entry EstimatedSize is missing or too small"
+
+step "Corvane started, then asked to end by an upgrade"
+$wine "$install/corvane.exe" &
+corvane=$!
+for _ in $(seq 1 100); do
+    xwininfo -display "$DISPLAY" -root -tree | grep -qF '"Corvane V1.2.1"' && break
+    sleep 0.1
+done
+xwininfo -display "$DISPLAY" -root -tree | grep -qF '"Corvane V1.2.1"' || fail "the main window did not appear"
+run_setup
+if kill -0 "$corvane" 2>/dev/null; then
+    fail "Corvane still runs after the upgrade"
+    kill "$corvane"
+fi
+wait "$corvane" || true
+grep -q '^Hide=1' "$install/brightfen.ini" 2>/dev/null || fail "Corvane did not write its settings when it ended"
+
+step "upgrade keeps settings, schedules and the log-on choice"
+printf '[CVOption]\r\nRemindSec=45\r\nHide=1\r\n' >"$install/brightfen.ini"
+printf '\351\003\0\0\002\0\004\0001930\00020261211\0\0\0' >"$install/cvdata/cvsche.dat"
+cp "$install/brightfen.ini" "$install/cvdata/cvsche.dat" "$work/"
+$wine reg delete "$run_key" /v Corvane /f >/dev/null
+run_setup
+cmp -s "$work/brightfen.ini" "$install/brightfen.ini" || fail "the upgrade changed brightfen.ini"
+cmp -s "$work/cvsche.dat" "$install/cvdata/cvsche.dat" || fail "the upgrade changed cvsche.dat"
+[ -z "$(reg_value "$run_key" Corvane)" ] || fail "the upgrade brought back the log-on entry the user had removed"
+[ -f "$install/corvane.exe" ] || fail "the upgrade lost corvane.exe"
+
+step "uninstall keeps the user's data"
+run_uninstaller
+[ "$(installed_files)" = "./brightfen.ini ./cvdata/cvsche.dat " ] || fail "left after uninstalling: $(installed_files)"
+[ ! -e "$shortcut" ] || fail "the Start-menu shortcut is left"
+[ -z "$(reg_value "$uninstall_key" DisplayName)" ] || fail "the list entry is left"
+cmp -s "$work/cvsche.dat" "$install/cvdata/cvsche.dat" || fail "uninstalling changed cvsche.dat"
+
+step "reinstall, then uninstall with the user's data"
+run_setup
+[ "$(reg_value "$run_key" Corvane)" = "\"$install_win\\corvane.exe\"" ] || fail "a new install has no log-on entry"
+run_uninstaller /REMOVEDATA
+[ ! -e "$install" ] || fail "left after uninstalling with /REMOVEDATA: $(installed_files)"
+[ -z "$(reg_value "$run_key" Corvane)" ] || fail "the log-on entry is left"
+
+[ "$failed" -eq 0 ] || exit 1
+echo "$(basename "$setup"): install, upgrade and uninstall under Wine work"
