@@ -3,7 +3,8 @@
 #   native core tests under ASan and UBSan, a short fuzzing run of each file
 #   loader, the i686 and x86_64 Windows builds with their imports and exports
 #   checked, and both builds' tests under Wine on a private X display (the
-#   i686 build, the one users run, under 32-bit Wine).
+#   i686 build, the one users run, under 32-bit Wine); last, the installer and
+#   the portable zip, their contents checked and the installer run under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -50,3 +51,6 @@ if tools/runs-i386.sh && [ -x /usr/lib/wine/wine ]; then
 else
     echo "Not run: this machine's kernel refuses 32-bit programs, so 32-bit Wine cannot start here."
 fi
+
+step "Installer and portable zip: contents, and install, upgrade and uninstall under Wine"
+tests/package/run.sh
