@@ -101,6 +101,16 @@ bool IsLabel(HWND control) {
            (GetWindowLongPtrA(control, GWL_STYLE) & SS_TYPEMASK) == SS_OWNERDRAW;
 }
 
+bool IsCheckOrRadio(HWND control) {
+    char className[16] = "";
+    GetClassNameA(control, className, sizeof className);
+    const auto type = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK);
+    return lstrcmpiA(className, "Button") == 0 && (type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON);
+}
+
+// Room a control takes beside its text: the box of a check box or radio button and its gap.
+int GlyphWidth(HWND control) { return IsCheckOrRadio(control) ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0; }
+
 int TextWidth(HWND control, const char* text, HFONT font) {
     HDC dc = GetDC(control);
     HGDIOBJ previous = SelectObject(dc, font);
@@ -215,7 +225,10 @@ HWND Form::AddControl(const ControlSpec& layout, const ControlLook& look) {
     if (layout.Kind == ControlKind::ListViewReport) {
         ListView_SetExtendedListViewStyle(control, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
     }
-    if (layout.Kind == ControlKind::Label) FitLabel(control);
+    if (layout.Kind == ControlKind::Label || layout.Kind == ControlKind::CheckBox ||
+        layout.Kind == ControlKind::RadioButton) {
+        FitLabel(control);
+    }
     return control;
 }
 
@@ -235,16 +248,17 @@ void Form::SetTabOrder(std::initializer_list<int> ids) {
     }
 }
 
-// A label whose text is wider than its layout grows to the right, as far as
-// the next visible control on its line or its parent's edge. A label over a
-// picture stays within the picture, moving left within it when it must. A
-// text that still does not fit is drawn ending in "...".
+// A label (or check box or radio button) whose text is wider than its layout
+// grows to the right, as far as the next visible control on its line or its
+// parent's edge. A label over a picture stays within the picture, moving left
+// within it when it must. A label's text that still does not fit is drawn
+// ending in "...".
 void Form::FitLabel(HWND label) {
     ControlLook* look = EditableLookOf(label);
     if (look == nullptr) return;
     char text[256] = "";
     GetWindowTextA(label, text, sizeof text);
-    const int needed = TextWidth(label, text, Font(look->Font)) + 1;
+    const int needed = GlyphWidth(label) + TextWidth(label, text, Font(look->Font)) + 1;
     if (look->LayoutLeft < 0) look->LayoutLeft = RectInParent(label).left;
     const RECT own = RectInParent(label);
     int left = look->LayoutLeft;
@@ -284,7 +298,7 @@ int Form::RoomToTheRight(HWND label, const RECT& own) const {
 
 void Form::FitLabels() {
     for (const OwnControl& control : controls_) {
-        if (IsLabel(control.Handle)) FitLabel(control.Handle);
+        if (IsLabel(control.Handle) || IsCheckOrRadio(control.Handle)) FitLabel(control.Handle);
     }
 }
 

@@ -27,12 +27,18 @@ for shot in "remind-one:HotSync Remind" "remind-several:HotSync Remind" "schedul
     "main-schedule:Corvane V1.2.1" "about:About Corvane"; do
     window=${shot%%:*}
     title=${shot#*:}
-    wine "$root/$build/bin/window_gallery.exe" "$window" 6 >/dev/null 2>&1 &
+    /usr/lib/wine/wine64 "$root/$build/bin/window_gallery.exe" "$window" 12 >/dev/null 2>&1 &
     shown=$!
-    sleep 4
     # No window manager runs on the private display, so the window has no frame: its client area is taken.
-    id=$(xwininfo -display "$DISPLAY" -root -tree | grep -F "\"$title\"" | awk '{print $1}' | head -n 1)
+    # A fresh prefix can take several seconds to show the first window; it is waited for.
+    id=""
+    for _ in $(seq 40); do
+        sleep 0.25
+        id=$( (xwininfo -display "$DISPLAY" -root -tree || true) | grep -F "\"$title\"" | awk '{print $1}' | head -n 1 || true)
+        [ -z "$id" ] || break
+    done
     if [ -n "$id" ]; then
+        sleep 1  # let it paint
         import -display "$DISPLAY" -window "$id" "$out/$window.png"
         echo "$out/$window.png"
     else

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -75,6 +76,15 @@ bool IsLabel(HWND window) {
     return lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) == SS_OWNERDRAW;
 }
 
+// Check boxes and radio buttons show their text beside their box.
+int BoxWidth(HWND window) {
+    char className[16] = "";
+    GetClassNameA(window, className, sizeof className);
+    const auto type = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)) & BS_TYPEMASK;
+    const bool box = lstrcmpiA(className, "Button") == 0 && (type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON);
+    return box ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : -1;
+}
+
 RECT RectInParent(HWND window) {
     RECT rect;
     GetWindowRect(window, &rect);
@@ -110,11 +120,13 @@ LabelText Measure(HWND label) {
     ReleaseDC(label, dc);
     RECT client;
     GetClientRect(label, &client);
-    return {text, extent.cx, client.right, AtLimit(label)};
+    return {text, extent.cx + std::max(0, BoxWidth(label)), client.right, AtLimit(label)};
 }
 
 BOOL CALLBACK CollectLabel(HWND window, LPARAM data) {
-    if (IsLabel(window)) reinterpret_cast<std::vector<LabelText>*>(data)->push_back(Measure(window));
+    if (IsLabel(window) || BoxWidth(window) >= 0) {
+        reinterpret_cast<std::vector<LabelText>*>(data)->push_back(Measure(window));
+    }
     return TRUE;
 }
 
