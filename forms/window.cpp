@@ -9,18 +9,18 @@ namespace {
 // FromHandle never takes another window's user data for an object.
 constexpr LONG_PTR kWindowMark = 0x436F7276;  // "Corv"
 
-bool RegisterOnce(const WindowClass& spec, WNDPROC procedure) {
+bool RegisterOnce(const WindowClass& definition, WNDPROC procedure) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA windowClass{};
-    if (GetClassInfoExA(instance, spec.Name, &windowClass)) return true;
+    if (GetClassInfoExA(instance, definition.Name, &windowClass)) return true;
     windowClass.cbSize = sizeof windowClass;
-    windowClass.style = spec.Style;
+    windowClass.style = definition.Style;
     windowClass.lpfnWndProc = procedure;
-    windowClass.cbWndExtra = Window::kOwnExtraBytes + spec.ExtraBytes;
+    windowClass.cbWndExtra = Window::kOwnExtraBytes + definition.ExtraBytes;
     windowClass.hInstance = instance;
-    if (spec.Icon != nullptr) windowClass.hIcon = LoadIconA(instance, spec.Icon);
-    if (spec.Cursor != nullptr) windowClass.hCursor = LoadCursorA(nullptr, spec.Cursor);
-    windowClass.lpszClassName = spec.Name;
+    if (definition.Icon != nullptr) windowClass.hIcon = LoadIconA(instance, definition.Icon);
+    if (definition.Cursor != nullptr) windowClass.hCursor = LoadCursorA(nullptr, definition.Cursor);
+    windowClass.lpszClassName = definition.Name;
     return RegisterClassExA(&windowClass) != 0;
 }
 
