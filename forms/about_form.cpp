@@ -1,5 +1,6 @@
 #include "about_form.h"
 
+#include "corvane_version.h"
 #include "product.h"
 #include "resource_ids.h"
 
@@ -14,7 +15,7 @@ using Id = TfrmAbout::ControlId;
 const ControlSpec kIcon = {ControlKind::Icon, Id::idImgIcon, 24, 16, 32, 32, IDI_ICONMAIN};
 const ControlSpec kName = {ControlKind::Label, Id::idLabel1, 88, 16, 137, 13, "Brightfen Corvane V1.2"};
 const ControlSpec kPlainLabels[] = {
-    {ControlKind::Label, Id::idLabel2, 88, 48, 182, 13, "Copyright (C) Brightfen Software."},
+    {ControlKind::Label, Id::idLabel2, 88, 48, 182, 13, CORVANE_COPYRIGHT},
     {ControlKind::Label, Id::idLabel3, 89, 66, 86, 13, "All rights reserved."},
     {ControlKind::Label, Id::idLabel4, 87, 86, 122, 13, "For more information, visit "},
 };

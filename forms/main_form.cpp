@@ -79,6 +79,13 @@ ControlLook LookFor(const ControlSpec& layout) {
 // reports every mouse movement over it to the main window.
 constexpr UINT_PTR kSpeedButtonSubclass = 1;
 
+bool Inside(HWND button, LPARAM position) {
+    RECT area;
+    GetClientRect(button, &area);
+    const POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    return PtInRect(&area, at) != FALSE;
+}
+
 void ReleasePress(HWND button) {
     SendMessageA(button, BM_SETSTATE, FALSE, 0);
     if (GetCapture() == button) ReleaseCapture();
@@ -94,11 +101,8 @@ LRESULT CALLBACK SpeedButtonProcedure(HWND button, UINT message, WPARAM wParam, 
             return 0;
         case WM_LBUTTONUP: {
             if (GetCapture() != button) return 0;
-            RECT area;
-            GetClientRect(button, &area);
-            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             ReleasePress(button);
-            if (PtInRect(&area, at)) {
+            if (Inside(button, lParam)) {
                 SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
                              reinterpret_cast<LPARAM>(button));
             }
@@ -108,6 +112,8 @@ LRESULT CALLBACK SpeedButtonProcedure(HWND button, UINT message, WPARAM wParam, 
             if (reinterpret_cast<HWND>(lParam) != button) SendMessageA(button, BM_SETSTATE, FALSE, 0);
             break;
         case WM_MOUSEMOVE: {
+            // A press shows as long as the mouse stays over the button.
+            if (GetCapture() == button) SendMessageA(button, BM_SETSTATE, Inside(button, lParam) ? TRUE : FALSE, 0);
             auto* form = reinterpret_cast<TfrmMain*>(mainForm);
             for (int number = 0; number < 3; ++number) {
                 if (GetDlgCtrlID(button) == kSpeedButtons[number]) form->HighlightButton(number);

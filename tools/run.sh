@@ -39,7 +39,7 @@ if [ -z "${DISPLAY:-}" ]; then
     headless=1
     # shellcheck source=tools/wine-session.sh
     . tools/wine-session.sh
-    CORVANE_WINEPREFIX=$WINEPREFIX
+    export CORVANE_WINEPREFIX=$WINEPREFIX
     trap wine_session_stop EXIT
     trap 'exit 130' INT TERM
     wine_session_start "$root"
@@ -53,8 +53,8 @@ if [ ! -f "$palm/palmsim.ini" ]; then
     $wine_loader "$bin/palmsetup.exe" demo 'C:\Palm Desktop'
 fi
 
-appdata=$($wine_loader cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
-program=$(winepath -u "$appdata\\Programs\\Corvane" 2>/dev/null)
+# %LOCALAPPDATA%\Programs\Corvane of the prefix's user, who is named after the Unix user.
+program="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/Corvane"
 mkdir -p "$program/cvdata"
 cp "$bin/corvane.exe" "$program/"
 cp "$bin/cvdata/cvwkcond.dat" "$program/cvdata/"
@@ -71,7 +71,7 @@ where() {
 }
 
 if [ "$headless" -eq 0 ]; then
-    (cd "$program" && setsid "$wine_loader" "$program/corvane.exe" </dev/null >/dev/null 2>&1 &)
+    (cd "$program" && exec setsid "$wine_loader" "$program/corvane.exe") </dev/null >/dev/null 2>&1 &
     "$wine_loader" "$bin/program_remote.exe" wait
     where
     if [ "$first" = yes ]; then
@@ -83,7 +83,7 @@ if [ "$headless" -eq 0 ]; then
     exit 0
 fi
 
-(cd "$program" && "$wine_loader" "$program/corvane.exe" </dev/null >/dev/null 2>&1) &
+(cd "$program" && exec "$wine_loader" "$program/corvane.exe") </dev/null >/dev/null 2>&1 &
 corvane=$!
 "$wine_loader" "$bin/program_remote.exe" wait
 "$wine_loader" "$bin/program_remote.exe" show
