@@ -1,5 +1,6 @@
 #include "schedule_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -22,7 +23,9 @@ constexpr std::size_t kRecordsPerChunk = 1024;
 std::size_t AppendScheduleRecords(ScheduleList& list, const unsigned char* data, std::size_t size,
                                   const ClockTexts& now) {
     const std::size_t count = size / kScheduleRecordSize;
-    list.Records.reserve(list.Records.size() + count);
+    // Grown geometrically: a chunk at a time would move the whole array for every chunk.
+    const std::size_t needed = list.Records.size() + count;
+    if (list.Records.capacity() < needed) list.Records.reserve(std::max(needed, list.Records.capacity() * 2));
     for (std::size_t i = 0; i < count; ++i) {
         auto record = std::make_unique<ScheduleRecord>();
         std::memcpy(record.get(), data + i * kScheduleRecordSize, kScheduleRecordSize);

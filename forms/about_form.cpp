@@ -34,6 +34,7 @@ TfrmAbout::TfrmAbout(HWND owner) {
     bold.Font = FontKind::Bold;
     ControlLook link = plain;
     link.Text = kLinkColor;
+    link.Font = FontKind::Link;
     link.HandCursor = true;
     AddControl(kOk, plain);
     AddControl(kIcon);

@@ -59,12 +59,14 @@ TfrmIntro::TfrmIntro(HWND host) {
     ControlLook bold;
     bold.Font = FontKind::Bold;
     // One at a time: no label shares its line with another control, so none needs fitting again.
-    AddControl(kTitle, bold);
+    ControlLook title;
+    title.Font = FontKind::Title;
+    AddControl(kTitle, title);
     for (const ControlSpec& label : kPlainLabels) AddControl(label, plain);
     for (const ControlSpec& label : kBoldLabels) AddControl(label, bold);
     ControlLook support;
     support.Text = kSupportColor;
-    support.Font = FontKind::Normal;
+    support.Font = FontKind::Link;
     support.HandCursor = true;
     AddControl({ControlKind::Label, Id::idLblSupport, 18, 232, 198, 13, SupportText().c_str()}, support);
     HWND box = AddControl(kShowAtStartup, plain);

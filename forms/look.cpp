@@ -16,11 +16,29 @@ struct GdiObjectTraits {
 // Owns a GDI object for the life of the process.
 using GdiObject = UniqueResource<HGDIOBJ, GdiObjectTraits>;
 
-HFONT MakeFont(bool bold) {
-    // 8 point at 96 dots per inch: a character height of 11 pixels.
-    return CreateFontA(-11, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                       "MS Sans Serif");
+struct FontShape {
+    int Height;  // character height in pixels
+    bool Bold;
+    bool Underline;
+};
+
+// 8 point at 96 dots per inch is a character height of 11 pixels.
+FontShape ShapeOf(FontKind kind) {
+    switch (kind) {
+        case FontKind::Normal: return {11, false, false};
+        case FontKind::Bold: return {11, true, false};
+        case FontKind::Link: return {11, false, true};
+        case FontKind::Title: return {13, true, false};
+        case FontKind::TitleLink: return {13, true, true};
+    }
+    return {11, false, false};
+}
+
+HFONT MakeFont(FontKind kind) {
+    const FontShape shape = ShapeOf(kind);
+    return CreateFontA(-shape.Height, 0, 0, 0, shape.Bold ? FW_BOLD : FW_NORMAL, FALSE, shape.Underline ? TRUE : FALSE,
+                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
 }
 
 struct BrushEntry {
@@ -31,9 +49,9 @@ struct BrushEntry {
 }  // namespace
 
 HFONT Font(FontKind kind) {
-    static GdiObject fonts[2];
-    GdiObject& font = fonts[kind == FontKind::Bold ? 1 : 0];
-    if (font.Get() == nullptr) font.Reset(MakeFont(kind == FontKind::Bold));
+    static GdiObject fonts[5];
+    GdiObject& font = fonts[static_cast<int>(kind)];
+    if (font.Get() == nullptr) font.Reset(MakeFont(kind));
     return static_cast<HFONT>(font.Get());
 }
 

@@ -10,8 +10,11 @@ inline constexpr COLORREF kPageColor = RGB(0, 128, 192);
 inline constexpr COLORREF kLabelTextColor = RGB(255, 255, 255);
 
 enum class FontKind {
-    Normal,  // MS Sans Serif, 8 point
-    Bold,    // MS Sans Serif, 8 point, bold
+    Normal,     // MS Sans Serif, 8 point
+    Bold,       // MS Sans Serif, 8 point, bold
+    Link,       // MS Sans Serif, 8 point, underlined
+    Title,      // MS Sans Serif, bold, 13 pixels high
+    TitleLink,  // MS Sans Serif, bold, 13 pixels high, underlined
 };
 
 HFONT Font(FontKind kind);

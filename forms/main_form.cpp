@@ -54,6 +54,10 @@ ControlLook LookFor(const ControlSpec& layout) {
     switch (layout.Id) {
         case Id::idLblHome:
             look.HandCursor = true;
+            look.Font = FontKind::TitleLink;
+            break;
+        case Id::idLblStatus:
+            look.Font = FontKind::Title;
             break;
         case Id::idLblClose:
             look.HandCursor = true;

@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
     cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
-    mingw-w64 binutils-mingw-w64 wine wine64 xvfb x11-apps x11-utils imagemagick python3
+    mingw-w64 binutils-mingw-w64 wine wine64 fonts-wine xvfb x11-apps x11-utils imagemagick python3
     nsis fp-utils libchm-bin zip unzip p7zip-full
 )
 
