@@ -7,7 +7,7 @@
 #include "data_paths.h"
 #include "desktop_path.h"
 #include "icon_win.h"
-#include "main_form.h"
+#include "options.h"
 #include "options_instance.h"
 #include "palm_libraries.h"
 #include "schedule_store.h"
@@ -33,11 +33,16 @@ void AppFini() {
     UnloadHsApi();
 }
 
-void EndRun(TfrmMain& mainForm) {
-    AppFini();
-    ReleaseSingleInstance();
-    mainForm.FormDestroy();
+void SaveRun() {
+    ScheduleListSave(Shared.Schedules);
+    Options.Save();
+}
+
+void EndSession() {
+    ScheduleListSave(Shared.Schedules);
     FinishOptions();
+    if (TrayIcon) TrayIcon->RemoveIcon();
+    ExitProcess(0);
 }
 
 }  // namespace corvane

@@ -4,8 +4,6 @@
 
 namespace corvane {
 
-class TfrmMain;
-
 // The conduit name table, the schedule list (caught up to the local clock),
 // the empty icon object, the Palm Desktop directory as the current directory,
 // and the HotSync API.
@@ -16,9 +14,14 @@ void AppInit();
 // a second call does nothing.
 void AppFini();
 
-// The whole end of a run, for a session that ends before the process does:
-// AppFini, the instance mutex, the main window's part (user list, icon) and
-// the settings, saved exactly as at a normal end and never again afterwards.
-void EndRun(TfrmMain& mainForm);
+// Saves the schedules and then the settings, each replacing its file, and
+// goes on running: before the machine sleeps.
+void SaveRun();
+
+// The end of a run that the session's end cuts short (log-off, shutdown, or
+// an installer closing the program): saves the schedules, then the settings,
+// once, takes the icon out of the notification area and ends the process.
+// Nothing is freed: a nested message loop may still be on the stack.
+[[noreturn]] void EndSession();
 
 }  // namespace corvane

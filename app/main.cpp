@@ -9,6 +9,7 @@
 #include "application.h"
 #include "library_module.h"
 #include "main_form.h"
+#include "options_instance.h"
 #include "product.h"
 #include "single_instance.h"
 #include "window.h"
@@ -25,10 +26,13 @@ void Run() {
         // The main window shows itself on the first start only; the
         // application object never shows it by itself.
         mainForm = std::make_unique<TfrmMain>();
-        // Windows may end the process as soon as WM_ENDSESSION is answered.
-        mainForm->SetSessionEndHandler([&mainForm] { EndRun(*mainForm); });
+        mainForm->SetRunEvents({SaveRun, EndSession});
         App().Run();
         AppFini();
+        // Saved while this instance still holds the mutex: a start that comes
+        // after the release reads the newest settings.
+        FinishOptions();
+        mainForm.reset();
         ReleaseSingleInstance();
     } catch (const std::exception& error) {
         ShowException(error.what());
@@ -40,7 +44,10 @@ void Run() {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Before anything can load a library by a bare name.
     RestrictLibrarySearch();
-    if (CheckSingleInstance()) return 0;
+    if (CheckSingleInstance()) {
+        ShowRunningInstance();
+        return 0;
+    }
     Run();
     return 0;
 }

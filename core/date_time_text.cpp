@@ -6,8 +6,6 @@ namespace corvane {
 namespace {
 
 constexpr int32_t kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-constexpr int32_t kMinutesPerDay = 24 * 60;
-
 // Leap days in the years 1 to `year` inclusive.
 int32_t LeapDaysThrough(int32_t year) { return year / 4 - year / 100 + year / 400; }
 
@@ -50,10 +48,14 @@ void ShiftDate(char (&field)[9], int64_t days) {
 // Floor division, so that a negative total of minutes borrows from the date.
 int64_t FloorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0); }
 
+int32_t ReadTimeMinutes(const char (&field)[5]) {
+    const int32_t hour = std::min(ReadDigits(field, 2), 23);
+    const int32_t minute = std::min(ReadDigits(field + 2, 2), 59);
+    return hour * 60 + minute;
+}
+
 void ShiftTime(DateTimeText& text, int32_t minutes) {
-    const int32_t hour = std::min(ReadDigits(text.Time, 2), 23);
-    const int32_t minute = std::min(ReadDigits(text.Time + 2, 2), 59);
-    const int64_t total = int64_t{hour} * 60 + minute + minutes;
+    const int64_t total = int64_t{ReadTimeMinutes(text.Time)} + minutes;
     const int64_t days = FloorDiv(total, kMinutesPerDay);
     const auto inDay = static_cast<int32_t>(total - days * kMinutesPerDay);
     if (days != 0) ShiftDate(text.Date, days);
@@ -102,6 +104,23 @@ void WriteTimeText(int32_t hour, int32_t minute, char (&field)[5]) {
     WriteDigits(field, hour, 2);
     WriteDigits(field + 2, minute, 2);
     field[4] = '\0';
+}
+
+MinuteNumber MinuteNumberOf(const CalendarDate& date, int32_t hour, int32_t minute) {
+    return (MinuteNumber{DayNumber(date.Year, date.Month, date.Day)} - 1) * kMinutesPerDay + hour * 60 + minute;
+}
+
+MinuteNumber MinuteNumberOf(const char (&date)[9], const char (&time)[5]) {
+    const int32_t inDay = ReadTimeMinutes(time);
+    return MinuteNumberOf(ReadDateText(date), inDay / 60, inDay % 60);
+}
+
+void WriteMinuteNumber(MinuteNumber moment, char (&date)[9], char (&time)[5]) {
+    const MinuteNumber days = FloorDiv(moment, kMinutesPerDay);
+    const auto inDay = static_cast<int32_t>(moment - days * kMinutesPerDay);
+    const MinuteNumber last = DayNumber(kLastYear, 12, 31);
+    WriteDateText(DateFromDayNumber(static_cast<int32_t>(std::clamp<MinuteNumber>(days + 1, 1, last))), date);
+    WriteTimeText(inDay / 60, inDay % 60, time);
 }
 
 int ShiftDateTime(ShiftMode mode, int32_t amount, DateTimeText* text) {

@@ -57,4 +57,17 @@ void WriteDateText(const CalendarDate& date, char (&field)[9]);
 // Writes hour and minute as HHMM with its terminator into a 5-byte field.
 void WriteTimeText(int32_t hour, int32_t minute, char (&field)[5]);
 
+// Minutes since 00:00 on 1 January 1900: one number for a moment, so that
+// moments compare and subtract across day, month and year ends.
+using MinuteNumber = int64_t;
+inline constexpr MinuteNumber kMinutesPerDay = 24 * 60;
+
+MinuteNumber MinuteNumberOf(const CalendarDate& date, int32_t hour, int32_t minute);
+// The moment of a date and a time text, read and brought into range as
+// ShiftDateTime reads them.
+MinuteNumber MinuteNumberOf(const char (&date)[9], const char (&time)[5]);
+// Writes a moment as date and time texts; dates beyond the writable range stop
+// at its nearer end.
+void WriteMinuteNumber(MinuteNumber moment, char (&date)[9], char (&time)[5]);
+
 }  // namespace corvane

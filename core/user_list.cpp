@@ -53,8 +53,9 @@ int UserListAdd(UserList& list, const UserDataEntries& um, const char* name, int
 int UserListDelete(UserList& list, const UserDataEntries& um, uint32_t userId) {
     const auto it = FindUser(list, userId);
     if (it == list.Records.end()) return 0;
+    // The list follows User Data: what it refuses stays listed.
+    if (CallEntry(um.UmDeleteUser, userId) != 0) return 0;
     list.Records.erase(it);
-    CallEntry(um.UmDeleteUser, userId);
     return 1;
 }
 
@@ -63,7 +64,7 @@ int UserListRename(UserList& list, const UserDataEntries& um, uint32_t userId, c
     if (it == list.Records.end() || !FitsUserName(newName)) return 0;
     UserRecord& record = **it;
     if (std::strcmp(record.UserName, newName) == 0) return 1;
-    CallEntry(um.UmSetUserName, userId, newName);
+    if (CallEntry(um.UmSetUserName, userId, newName) != 0) return 0;
     CopyField(record.UserName, kUserNameSize, newName, kUserNameSize);
     return 1;
 }

@@ -36,13 +36,14 @@ int UserListClear(UserList& list);
 // Data when the name is longer than a record can hold.
 int UserListAdd(UserList& list, const UserDataEntries& um, const char* name, int32_t kind);
 
-// Removes the first record with `userId` and asks User Data to delete it.
-// Returns 0, calling nothing, when no record has that ID.
+// Asks User Data to delete the user of the first record with `userId`, and
+// removes the record once it has. Returns 0 when User Data refuses (the list
+// is unchanged), and, calling nothing, when no record has that ID.
 int UserListDelete(UserList& list, const UserDataEntries& um, uint32_t userId);
 
 // Renames the first record with `userId` through User Data; an identical name
-// calls nothing. Returns 0 when no record has that ID, and when the new name is
-// longer than a record can hold (nothing is renamed then).
+// calls nothing. Returns 0, renaming nothing, when no record has that ID, when
+// the new name is longer than a record can hold, and when User Data refuses.
 int UserListRename(UserList& list, const UserDataEntries& um, uint32_t userId, const char* newName);
 
 int32_t UserListCount(const UserList* list);

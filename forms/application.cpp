@@ -122,6 +122,8 @@ int Application::Run() {
 bool Application::MayClose(HWND window) {
     if (nestedLoops_ == 0) return true;
     pendingClose_ = window;
+    // An open menu would wait for a person.
+    EndMenu();
     for (HWND modal : modalWindows_) PostMessageA(modal, WM_CLOSE, 0, 0);
     return false;
 }

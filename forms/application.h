@@ -43,9 +43,10 @@ public:
 
     // Nested message loops now running (see NestedLoop).
     int NestedLoops() const { return nestedLoops_; }
-    // Whether `window` may close now. While a nested loop runs it may not: the
-    // modal windows are asked to end with their cancel result, and `window` is
-    // sent WM_CLOSE again once the last nested loop has returned.
+    // Whether `window` may close now. While a nested loop runs it may not: an
+    // open menu ends, the modal windows are asked to end with their cancel
+    // result, and `window` is sent WM_CLOSE again once the last nested loop
+    // has returned.
     bool MayClose(HWND window);
 
     // Modal windows register while their loop runs, so that MayClose can end them.

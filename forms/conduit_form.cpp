@@ -278,11 +278,7 @@ void TfrmCM::pmnuCondPopup(POINT at) {
     const int row = SelectedListRow(Control(Id::idLvCond));
     if (row < 0) return;
     const PopupMenu pmnuCond(kMenuItems, std::size(kMenuItems));
-    UINT chosen = 0;
-    {
-        const NestedLoop loop;  // the menu runs its own message loop
-        chosen = pmnuCond.Choose(Handle(), at);
-    }
+    const UINT chosen = pmnuCond.Choose(Handle(), at);
     if (chosen >= pmiSynchronize && chosen <= pmiDoNothing) {
         SetConduitAction(row, static_cast<int32_t>(chosen - pmiSynchronize));
     }

@@ -22,7 +22,11 @@ std::unique_ptr<TIconWin> TrayIcon;
 
 namespace {
 
-constexpr WindowClass kIconWinClass = {"IconWin", CS_HREDRAW | CS_VREDRAW, nullptr, nullptr, 4};
+constexpr WindowClass kIconWinClass = {kIconWinClassName, CS_HREDRAW | CS_VREDRAW, nullptr, nullptr, 4};
+
+constexpr UINT_PTR kIconRetryTimer = 1;
+constexpr UINT kIconRetryInterval = 2000;
+constexpr int kIconRetries = 60;
 
 NOTIFYICONDATAA IconData(HWND owner) {
     NOTIFYICONDATAA data{};
@@ -47,6 +51,31 @@ int TIconWin::SetMainForm(TfrmMain* form) {
 
 bool TIconWin::AddIcon() {
     FIconOwner = Handle();
+    const bool added = RequestIcon();
+    if (added) {
+        iconRetriesLeft_ = 0;
+        KillTimer(Handle(), kIconRetryTimer);
+    } else if (Handle() != nullptr && iconRetriesLeft_ == 0) {
+        iconRetriesLeft_ = kIconRetries;
+        SetTimer(Handle(), kIconRetryTimer, kIconRetryInterval, nullptr);
+    }
+    return added;
+}
+
+void TIconWin::RetryIcon() {
+    // An add that timed out may still have reached the shell: an icon that
+    // can be changed is there.
+    NOTIFYICONDATAA data = IconData(FIconOwner);
+    data.uFlags = NIF_TIP;
+    std::snprintf(data.szTip, sizeof data.szTip, "%s", App().Title());
+    const bool there = Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE || RequestIcon();
+    if (there || --iconRetriesLeft_ <= 0) {
+        iconRetriesLeft_ = 0;
+        KillTimer(Handle(), kIconRetryTimer);
+    }
+}
+
+bool TIconWin::RequestIcon() {
     NOTIFYICONDATAA data = IconData(FIconOwner);
     data.uCallbackMessage = WM_TRAYNOTIFY;
     std::snprintf(data.szTip, sizeof data.szTip, "%s", App().Title());
@@ -67,13 +96,10 @@ bool TIconWin::RemoveIcon() {
 void TIconWin::OnTrayNotify(LPARAM mouseMessage) {
     if (FMainForm == nullptr) return;
     if (mouseMessage == WM_LBUTTONDOWN) {
-        const bool shown = !FMainForm->Visible();
-        FMainForm->SetVisible(shown);
-        if (shown) {
-            App().ShowTaskbarEntry();
-            SetForegroundWindow(App().Handle());
+        if (FMainForm->Visible()) {
+            FMainForm->HideMain();
         } else {
-            App().HideTaskbarEntry();
+            FMainForm->BringForward();
         }
     } else if (mouseMessage == WM_RBUTTONDOWN) {
         ShowTrayMenu();
@@ -116,6 +142,7 @@ void TIconWin::OnMenuCommand(int command) {
 LRESULT TIconWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND) OnMenuCommand(LOWORD(wParam));
     if (message == WM_TRAYNOTIFY) OnTrayNotify(lParam);
+    if (message == WM_TIMER && wParam == kIconRetryTimer) RetryIcon();
     return Window::HandleMessage(message, wParam, lParam);
 }
 

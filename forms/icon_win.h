@@ -16,6 +16,7 @@ class TfrmMain;
 // The icon's callback message; lParam carries the mouse message.
 inline constexpr UINT WM_TRAYNOTIFY = WM_USER + 200;
 inline constexpr UINT kTrayIconId = 100;
+inline constexpr char kIconWinClassName[] = "IconWin";
 
 enum TrayCommand : int {
     cmHelp = 1000,  // the introduction page, not the help file
@@ -40,6 +41,9 @@ public:
     // Adds the icon to the notification area for the icon window, with the
     // application's title as its tip; and deletes it again. The icon keeps the
     // window handle it was added with, also after the window is destroyed.
+    // While the shell is still starting (at log-on) it may refuse the icon or
+    // not answer in time: a refused icon is asked for again every 2 seconds
+    // for two minutes, until the shell has it.
     bool AddIcon();
     bool RemoveIcon();
     HWND IconOwner() const { return FIconOwner; }
@@ -52,7 +56,11 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    bool RequestIcon();
+    void RetryIcon();
+
     TfrmMain* FMainForm = nullptr;
+    int iconRetriesLeft_ = 0;
     HWND FIconOwner = nullptr;
 };
 

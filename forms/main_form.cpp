@@ -14,6 +14,8 @@
 #include "resource_ids.h"
 #include "schedule_form.h"
 #include "shared_lists.h"
+#include "sync_check.h"
+#include "ui_services.h"
 #include "user_form.h"
 
 namespace corvane {
@@ -42,6 +44,10 @@ const ControlSpec kControls[] = {
     {ControlKind::Button, Id::idSbtnSche, 0, 48, 145, 24, "HotSync Schedule", Id::idPnlTool, BS_OWNERDRAW},
     {ControlKind::Panel, Id::idPnlForm, 172, 34, 288, 282},
 };
+
+// Posted to itself to check for due schedules after a wake, outside the
+// system's broadcast.
+constexpr UINT WM_CHECKDUE = WM_USER + 102;
 
 // The navigation buttons by hover number.
 constexpr int kSpeedButtons[] = {Id::idSbtnCM, Id::idSbtnUM, Id::idSbtnSche};
@@ -136,13 +142,17 @@ LRESULT CALLBACK SpeedButtonProcedure(HWND button, UINT message, WPARAM wParam, 
 }  // namespace
 
 TfrmMain::TfrmMain() {
-    const WindowClass windowClass{"TfrmMain", CS_DBLCLKS, IDI_ICONMAIN};
+    const WindowClass windowClass{kMainFormClass, CS_DBLCLKS, IDI_ICONMAIN};
     CreateTopLevel(windowClass, App().Handle(), kMainCaption, kClientWidth, kClientHeight, kStyle, 0);
     App().SetMainWindow(Handle());
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     AddLaidOutControls();
     MakeSpeedButtons();
     FormCreate();
+    // Reminders come from start-up on, whichever page is open.
+    FSync = std::make_unique<SyncCheck>(Handle(), Ui().Now());
+    FSync->SetSchedulesMoved([this] { SchedulesMoved(); });
+    StartTimer(SyncCheck::kSyncTimer, SyncCheck::kSyncInterval);
 }
 
 TfrmMain::~TfrmMain() {
@@ -254,6 +264,10 @@ void TfrmMain::UsersChanged() {
     if (FSche) FSche->UsersChanged();
 }
 
+void TfrmMain::SchedulesMoved() {
+    if (FSche) FSche->cbxUserChange();
+}
+
 void TfrmMain::ShowIntroPage() {
     ShowPage(pgIntro);
     SetStatus(pgIntro);
@@ -322,6 +336,11 @@ void TfrmMain::ShowMain() {
     App().ShowTaskbarEntry();
 }
 
+void TfrmMain::BringForward() {
+    ShowMain();
+    SetForegroundWindow(App().Handle());
+}
+
 bool TfrmMain::Visible() const { return IsWindowVisible(Handle()) != FALSE; }
 
 void TfrmMain::SetVisible(bool visible) { ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE); }
@@ -331,6 +350,26 @@ void TfrmMain::Close() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
 void TfrmMain::OnClose() {
     // Closing always ends the program, once every nested message loop has returned.
     if (App().MayClose(Handle())) App().Terminate();
+}
+
+void TfrmMain::OnTimer(UINT_PTR id) {
+    if (id == SyncCheck::kSyncTimer) FSync->tmSyncTimer();
+}
+
+LRESULT TfrmMain::OnPowerBroadcast(WPARAM event) {
+    switch (event) {
+        case PBT_APMSUSPEND:
+            if (runEvents_.Suspending) runEvents_.Suspending();
+            break;
+        case PBT_APMRESUMEAUTOMATIC:
+        case PBT_APMRESUMESUSPEND:
+            // What fell due during sleep reminds on waking.
+            PostMessageA(Handle(), WM_CHECKDUE, 0, 0);
+            break;
+        default:
+            break;
+    }
+    return TRUE;
 }
 
 void TfrmMain::OnCommand(int id, int code, HWND) {
@@ -350,13 +389,20 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     switch (message) {
         case WM_POWERBROADCAST:
-            PostMessageA(Handle(), WM_CLOSE, 0, 0);
-            return TRUE;
+            return OnPowerBroadcast(wParam);
+        case WM_CHECKDUE:
+            FSync->CheckSchedules();
+            return 0;
         case WM_HIDEMAIN:
             HideMain();
             return 0;
+        case WM_SHOWMAIN:
+            BringForward();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
         case WM_ENDSESSION:
-            if (wParam != FALSE && sessionEnd_) sessionEnd_();
+            if (wParam != FALSE && runEvents_.SessionEnding) runEvents_.SessionEnding();
             return 0;
         case WM_MOUSEMOVE:
             HighlightButton(kNoButton);

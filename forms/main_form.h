@@ -19,8 +19,24 @@ class TfrmCM;
 class TfrmUM;
 class TfrmSche;
 
+inline constexpr char kMainFormClass[] = "TfrmMain";
+
 // Hides the main window; nothing in the program sends it.
 inline constexpr UINT WM_HIDEMAIN = WM_USER + 100;
+// Shows the main window in front, as a left click on the icon does: a second
+// start sends it to the running instance.
+inline constexpr UINT WM_SHOWMAIN = WM_USER + 101;
+
+class SyncCheck;
+
+// What the run does for the system's power and session events.
+struct RunEvents {
+    // The machine is about to sleep, and may never wake: save everything now.
+    std::function<void()> Suspending;
+    // The session ends (log-off, shutdown, or an installer closing the
+    // program): save once and end the process.
+    std::function<void()> SessionEnding;
+};
 
 class TfrmMain : public Form {
 public:
@@ -49,6 +65,8 @@ public:
     // Hides or shows the window together with the application's task-bar entry.
     void HideMain();
     void ShowMain();
+    // Shows the window and its task-bar entry and asks for the foreground.
+    void BringForward();
     bool Visible() const;
     void SetVisible(bool visible);
     void Close();
@@ -61,12 +79,10 @@ public:
     COLORREF ButtonCaptionColor(int button) const;
 
     // The end of the window's part of the run: frees the shared user list and
-    // removes the notification-area icon. Runs when the window is destroyed,
-    // and earlier when the session ends; only its first run does anything.
+    // removes the notification-area icon.
     void FormDestroy();
-    // Called when the session really ends (WM_ENDSESSION), to carry out the
-    // end of the run while the process still may.
-    void SetSessionEndHandler(std::function<void()> handler) { sessionEnd_ = std::move(handler); }
+    void SetRunEvents(RunEvents events) { runEvents_ = std::move(events); }
+    SyncCheck* Sync() const { return FSync.get(); }
 
     enum ControlId {
         idImgTitleLeft = 10, idImgTitleCenter, idImgTitleRight, idLblHome, idLblStatus, idImgClose, idLblClose,
@@ -79,6 +95,7 @@ public:
 protected:
     void OnCommand(int id, int code, HWND control) override;
     void OnClose() override;
+    void OnTimer(UINT_PTR id) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -93,6 +110,8 @@ private:
     void ShowPage(int32_t page);
     void SetStatus(int32_t page);
     void UsersChanged();
+    void SchedulesMoved();
+    LRESULT OnPowerBroadcast(WPARAM event);
     bool DrawSpeedButton(const DRAWITEMSTRUCT& item) const;
     int SpeedButtonNumber(HWND control) const;
 
@@ -100,10 +119,11 @@ private:
     std::unique_ptr<TfrmCM> FCM;
     std::unique_ptr<TfrmUM> FUM;
     std::unique_ptr<TfrmSche> FSche;
+    std::unique_ptr<SyncCheck> FSync;
     int32_t FPageIndex = 0;
     COLORREF FButtonColors[3] = {kButtonColor, kButtonColor, kButtonColor};
     UINT taskbarCreated_ = 0;
-    std::function<void()> sessionEnd_;
+    RunEvents runEvents_;
 };
 
 }  // namespace corvane

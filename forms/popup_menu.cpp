@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "application.h"
+
 namespace corvane {
 
 PopupMenu::PopupMenu(std::initializer_list<Item> items) : PopupMenu(items.begin(), items.size()) {}
@@ -30,9 +32,17 @@ PopupMenu::~PopupMenu() {
 
 UINT PopupMenu::Track(HWND owner, POINT at, UINT flags) const {
     // Unless its owner's window is in the foreground, a menu does not close
-    // when the person clicks elsewhere.
-    SetForegroundWindow(GetAncestor(owner, GA_ROOT));
-    const BOOL chosen = TrackPopupMenuEx(menu_, flags | TPM_RIGHTBUTTON, at.x, at.y, owner, nullptr);
+    // when the person clicks elsewhere. A hidden window (the main window of a
+    // program in the notification area) must not take the foreground: its
+    // focused control would take keys meant for nobody, so the task-bar
+    // window, which has no controls, takes it instead.
+    HWND root = GetAncestor(owner, GA_ROOT);
+    SetForegroundWindow(IsWindowVisible(root) || App().Handle() == nullptr ? root : App().Handle());
+    BOOL chosen = FALSE;
+    {
+        const NestedLoop loop;  // the menu runs its own message loop
+        chosen = TrackPopupMenuEx(menu_, flags | TPM_RIGHTBUTTON, at.x, at.y, owner, nullptr);
+    }
     PostMessageA(owner, WM_NULL, 0, 0);
     return static_cast<UINT>(chosen);
 }

@@ -214,6 +214,7 @@ void TfrmRemind::lblCloseClick() {
 void TfrmRemind::ApplyChoice(int choice) {
     if (FDueUsers == nullptr) return;
     const int32_t delay = ParseDecimal(TextOf(Control(Id::idEdtMin)).c_str());
+    appliedDelay_ = choice == chDelay ? delay : 0;
     for (const DueUser& user : *FDueUsers) {
         ScheduleRecord* record = ScheduleListFind(Shared.Schedules, user.UserID);
         if (record == nullptr) continue;

@@ -27,6 +27,8 @@ public:
 
     // Moves every due user's schedule: to its next period, or by the delay.
     void ApplyChoice(int choice);
+    // The delay in minutes that the applied choice moved the schedules by; 0 for any other choice.
+    int32_t AppliedDelay() const { return appliedDelay_; }
 
     // The event handlers.
     void rbtnNowClick();
@@ -60,6 +62,7 @@ private:
     int32_t FCountdown = 0;
     bool FReady = false;
     const DueUsers* FDueUsers = nullptr;
+    int32_t appliedDelay_ = 0;
     HIMAGELIST imglUser_ = nullptr;
 };
 

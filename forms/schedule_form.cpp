@@ -6,15 +6,12 @@
 #include <memory>
 #include <string>
 
-#include "application.h"
-#include "code_page.h"
 #include "controls.h"
 #include "decimal_text.h"
 #include "palm_libraries.h"
-#include "remind_form.h"
 #include "resource_ids.h"
-#include "schedule_catch_up.h"
 #include "schedule_display.h"
+#include "ui_services.h"
 #include "shared_lists.h"
 #include "user_combo.h"
 
@@ -77,7 +74,6 @@ TfrmSche::TfrmSche(HWND host) {
     ShowControl(Control(Id::idLblSyncNow), false);
     SendMessageA(Control(Id::idDtpTime), DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>("HH:mm"));
     FormCreate();
-    StartTimer(kSyncTimer, kSyncInterval);
 }
 
 void TfrmSche::FormCreate() {
@@ -241,37 +237,6 @@ void TfrmSche::lblSyncNowClick() {
     if (const UserRecord* user = SelectedUser()) ShowSyncLog(user->UserID);
 }
 
-bool TfrmSche::IsDue(const ScheduleRecord& record) const {
-    if (record.Kind == skNothing) return false;
-    const ClockTexts now = MakeClockTexts(Ui().Now());
-    return std::strncmp(record.SyncTime, now.Time, sizeof now.Time) == 0 &&
-           std::strncmp(record.SyncDate, now.Date, sizeof now.Date) == 0;
-}
-
-void TfrmSche::CheckSchedules() {
-    DueUsers due;
-    const int32_t count = ScheduleListCount(Shared.Schedules);
-    for (int32_t i = 0; i < count; ++i) {
-        const ScheduleRecord* record = ScheduleListAt(Shared.Schedules, i);
-        if (!IsDue(*record)) continue;
-        // A user whose name cannot be had (User Data unbound, or no such user) is left out.
-        if (UserData.Entries.UmGetUserName == nullptr) continue;
-        char name[100] = "";
-        int16_t length = sizeof name;
-        UserData.Entries.UmGetUserName(record->UserID, name, &length);
-        if (length <= 0) continue;
-        TerminateField(name, sizeof name, IsAnsiLeadByte);
-        due.push_back({name, record->UserID});
-    }
-    if (due.empty()) return;
-    TfrmRemind reminder(Handle());
-    SetForegroundWindow(App().Handle());
-    SetActiveWindow(App().Handle());
-    if (reminder.SetDueUsers(&due) && reminder.ShowModal() == mrOk) cbxUserChange();
-}
-
-void TfrmSche::tmSyncTimer() { CheckSchedules(); }
-
 void TfrmSche::OnCommand(int id, int code, HWND) {
     switch (id) {
         case Id::idCbxUser:
@@ -309,10 +274,6 @@ LRESULT TfrmSche::OnNotify(NMHDR* header) {
         if (header->idFrom == static_cast<UINT_PTR>(Id::idDtpDate)) dtpDateChange();
     }
     return 0;
-}
-
-void TfrmSche::OnTimer(UINT_PTR id) {
-    if (id == kSyncTimer) tmSyncTimer();
 }
 
 }  // namespace corvane

@@ -1,10 +1,9 @@
 // "HotSync Schedule": the chosen user's schedule, edited in place in the
-// shared schedule list, and the minute timer that raises the reminder.
+// shared schedule list.
 #pragma once
 
 #include <cstdint>
 
-#include "due_users.h"
 #include "form.h"
 #include "schedule_record.h"
 #include "user_list.h"
@@ -13,7 +12,7 @@ namespace corvane {
 
 class TfrmSche : public Form {
 public:
-    // Creates the page in `host` and starts the minute timer.
+    // Creates the page in `host`.
     explicit TfrmSche(HWND host);
 
     // Refills the user chooser from the shared user list after users were
@@ -24,8 +23,6 @@ public:
     // The shared list's record of the chosen user; none when no user is
     // chosen or the user is no longer in the list.
     UserRecord* SelectedUser() const;
-    void CheckSchedules();
-    bool IsDue(const ScheduleRecord& record) const;
 
     // The event handlers.
     void cbxUserChange();
@@ -38,19 +35,15 @@ public:
     void dtpTimeChange();
     void dtpDateChange();
     void lblSyncNowClick();
-    void tmSyncTimer();
 
     enum ControlId {
         idLblUser = 10, idCbxUser, idGbxSche, idRbtnDaily, idRbtnWeekly, idCbxDay, idRbtnRandom, idEdtDays,
         idLblDays, idRbtnNothing, idLblSyncTime, idDtpTime, idLblNextSync, idDtpDate, idImgSyncNow, idLblSyncNow,
     };
-    static constexpr UINT_PTR kSyncTimer = 1;
-    static constexpr UINT kSyncInterval = 60000;
 
 protected:
     void OnCommand(int id, int code, HWND control) override;
     LRESULT OnNotify(NMHDR* header) override;
-    void OnTimer(UINT_PTR id) override;
 
 private:
     void FormCreate();

@@ -148,9 +148,13 @@ void TfrmUM::lblUserDelClick() {
     const uint32_t userId = user->UserID;
     const std::string question = DeleteQuestion(user->UserName, IsChecked(Control(Id::idRbtnUser)));
     if (Ui().ShowMessage(Handle(), question.c_str(), "Delete User", MB_OKCANCEL | MB_ICONWARNING) != IDOK) return;
-    const bool deleted = UserListDelete(*Shared.Users, userId) == 1;
+    const std::string name(user->UserName, FieldLength(user->UserName, sizeof user->UserName));
+    if (UserListDelete(*Shared.Users, userId) != 1) {
+        ShowUserDataRefusal(Handle(), "delete", name.c_str());
+        return;
+    }
     SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-    if (deleted) NotifyUsersChanged();
+    NotifyUsersChanged();
 }
 
 void TfrmUM::OnCommand(int id, int code, HWND) {

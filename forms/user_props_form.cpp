@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "application.h"
 #include "controls.h"
 #include "fixed_text.h"
 #include "shared_lists.h"
@@ -34,6 +35,11 @@ std::string WholeText(HWND edit) {
 
 }  // namespace
 
+void ShowUserDataRefusal(HWND owner, const char* change, const char* name) {
+    const std::string text = std::string("Palm Desktop did not ") + change + " \"" + name + "\".";
+    Ui().ShowMessage(owner, text.c_str(), App().Title(), MB_OK | MB_ICONSTOP);
+}
+
 TfrmUsrProp::TfrmUsrProp(HWND owner) {
     CreateDialogWindow("TfrmUsrProp", owner, "User Properties", kClientWidth, kClientHeight);
     AddControls(kControls, std::size(kControls));
@@ -64,12 +70,13 @@ void TfrmUsrProp::btnOKClick() {
     }
     listChanged_ = false;
     if (Shared.Users) {
-        if (RenameMode()) {
-            if (name != FUser.UserName) {
-                listChanged_ = UserListRename(*Shared.Users, FUser.UserID, name.c_str()) == 1;
+        const bool rename = RenameMode();
+        if (!rename || name != FUser.UserName) {
+            listChanged_ = rename ? UserListRename(*Shared.Users, FUser.UserID, name.c_str()) == 1
+                                  : UserListAdd(*Shared.Users, name.c_str(), FProfile) == 1;
+            if (!listChanged_) {
+                ShowUserDataRefusal(Handle(), rename ? "rename" : "add", rename ? FUser.UserName : name.c_str());
             }
-        } else {
-            listChanged_ = UserListAdd(*Shared.Users, name.c_str(), FProfile) == 1;
         }
     }
     EndModal(mrOk);

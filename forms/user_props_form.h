@@ -11,6 +11,10 @@
 
 namespace corvane {
 
+// Tells the person that User Data refused a change ("add", "rename" or
+// "delete") of the user or profile `name`: the list stays as User Data has it.
+void ShowUserDataRefusal(HWND owner, const char* change, const char* name);
+
 class TfrmUsrProp : public Form {
 public:
     // Creates the hidden dialog, owned by `owner`'s top-level window.

@@ -45,6 +45,10 @@ bool NameTaken(const char* name, uint32_t except) {
     return false;
 }
 
+// A Palm Desktop whose users cannot be changed (its files read-only, say):
+// adding, renaming and deleting are refused.
+bool UsersLocked() { return ReadInt("Quirks", "LockedUsers", 0) == 1; }
+
 bool AcceptableName(const char* name, uint32_t except) {
     return name != nullptr && name[0] != '\0' && std::string(name).size() < 256 && !NameTaken(name, except);
 }
@@ -140,7 +144,7 @@ PALMSIM_EXPORT int32_t PALM_API UmIsUserProfile(uint32_t userId) {
 
 PALMSIM_EXPORT int32_t PALM_API UmSetUserName(uint32_t userId, const char* name) {
     if (!UserExists(userId)) return kNotFound;
-    if (!AcceptableName(name, userId)) return kRefused;
+    if (!AcceptableName(name, userId) || UsersLocked()) return kRefused;
     WriteText(UserSection(userId), "Name", name);
     return 0;
 }
@@ -186,7 +190,7 @@ PALMSIM_EXPORT int32_t PALM_API UmDeleteUserTempSyncPreferences(uint32_t userId,
 }
 
 PALMSIM_EXPORT int32_t PALM_API UmAddUser(const char* name, int32_t kind) {
-    if (!AcceptableName(name, 0) || (kind != 0 && kind != 1)) return kRefused;
+    if (!AcceptableName(name, 0) || (kind != 0 && kind != 1) || UsersLocked()) return kRefused;
     const auto userId = static_cast<uint32_t>(ReadInt("Users", "NextID", 1001));
     auto ids = UserIds();
     ids.push_back(std::to_string(userId));
@@ -200,6 +204,7 @@ PALMSIM_EXPORT int32_t PALM_API UmAddUser(const char* name, int32_t kind) {
 
 PALMSIM_EXPORT int32_t PALM_API UmDeleteUser(uint32_t userId) {
     if (!UserExists(userId)) return kNotFound;
+    if (UsersLocked()) return kRefused;
     auto ids = UserIds();
     std::erase(ids, std::to_string(userId));
     WriteList("Users", "IDs", ids);

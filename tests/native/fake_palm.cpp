@@ -137,11 +137,11 @@ UserDataEntries FakeUserData::Entries(const std::vector<std::string>& missing) {
     };
     um.UmDeleteUser = [](uint32_t id) -> int32_t {
         Um().Calls.push_back("delete " + std::to_string(id));
-        return 0;
+        return Um().ChangeResult;
     };
     um.UmSetUserName = [](uint32_t id, const char* name) -> int32_t {
         Um().Calls.push_back("rename " + std::to_string(id) + " " + name);
-        return 0;
+        return Um().ChangeResult;
     };
     um.UmGetUserTempSyncPreferences = [](uint32_t user, uint32_t creator, int32_t* action) -> int32_t {
         Um().Calls.push_back("get temp " + Key(user, creator));

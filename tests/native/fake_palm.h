@@ -26,6 +26,7 @@ struct FakeUserData {
     std::map<std::pair<uint32_t, uint32_t>, int32_t> Perm;
     std::vector<std::string> Calls;
     int32_t AddResult = 0;
+    int32_t ChangeResult = 0;  // the answer of UmDeleteUser and UmSetUserName
     uint32_t NextId = 100;
     // The preference getters answer 0, or -513 when nothing is stored, as Palm's
     // library does; when set, they answer with the action they delivered instead.

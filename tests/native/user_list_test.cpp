@@ -127,6 +127,17 @@ TEST_F(UserListTest, RenameCallsUserDataOnlyForAChangedName) {
     EXPECT_EQ(um_.Calls.size(), 1u);
 }
 
+TEST_F(UserListTest, ADeleteOrRenameUserDataRefusesChangesNothing) {
+    um_.Users = {{10, "Alice", 0}};
+    um_.ChangeResult = -2;
+    UserList list = Build();
+    EXPECT_EQ(UserListDelete(list, um_.Entries(), 10), 0);
+    EXPECT_EQ(UserListRename(list, um_.Entries(), 10, "Bob"), 0);
+    ASSERT_EQ(UserListCount(&list), 1);
+    EXPECT_STREQ(UserListAt(&list, 0)->UserName, "Alice");
+    EXPECT_EQ(um_.Calls, (std::vector<std::string>{"delete 10", "rename 10 Bob"}));
+}
+
 TEST(CharacterPrefix, StopsBeforeASplitCharacter) {
     const LeadByteTest isLead = [](unsigned char byte) { return byte >= 0x80; };
     EXPECT_EQ(CharacterPrefix("ab\x81x", 4, 3, isLead), 2u);

@@ -87,9 +87,9 @@ public:
         CloseHandle(process_.hProcess);
     }
 
-    bool Start(const std::string& program) {
+    bool Start(const std::string& program, const std::string& arguments = "") {
         const std::string folder = program.substr(0, program.find_last_of('\\') + 1);
-        std::string commandLine = "\"" + program + "\"";
+        std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         return CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,

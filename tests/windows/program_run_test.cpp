@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -31,20 +32,36 @@ std::string ScheduleRecordBytes(uint32_t userId, const char* time, const char* d
     return std::string(reinterpret_cast<const char*>(&record), sizeof record);
 }
 
-std::string Tomorrow() {
-    SYSTEMTIME day;
-    GetLocalTime(&day);
+// The local clock `minutes` from now, as a schedule's date and time texts.
+struct ClockTexts {
+    std::string Date;
+    std::string Time;
+};
+
+ClockTexts LocalClockIn(int64_t minutes) {
+    SYSTEMTIME moment;
+    GetLocalTime(&moment);
     FILETIME time;
-    SystemTimeToFileTime(&day, &time);
+    SystemTimeToFileTime(&moment, &time);
     ULARGE_INTEGER value;
     value.LowPart = time.dwLowDateTime;
     value.HighPart = time.dwHighDateTime;
-    value.QuadPart += 24ULL * 3600 * 10000000;
+    value.QuadPart += static_cast<uint64_t>(minutes) * 60 * 10000000;
     time = {value.LowPart, value.HighPart};
-    FileTimeToSystemTime(&time, &day);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04u%02u%02u", day.wYear, day.wMonth, day.wDay);
-    return text;
+    FileTimeToSystemTime(&time, &moment);
+    char date[16];
+    char hhmm[8];
+    std::snprintf(date, sizeof date, "%04u%02u%02u", moment.wYear, moment.wMonth, moment.wDay);
+    std::snprintf(hhmm, sizeof hhmm, "%02u%02u", moment.wHour, moment.wMinute);
+    return {date, hhmm};
+}
+
+// Waits past the last seconds of a minute, so that a start-up that follows
+// sees the clock in the same minute as the test.
+void AvoidMinuteEnd() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    if (now.wSecond >= 50) Sleep((61 - now.wSecond) * 1000);
 }
 
 class ProgramRunTest : public ::testing::Test {
@@ -60,6 +77,8 @@ protected:
         ASSERT_TRUE(palmsim::RegisterDesktopPath(desktop_));
     }
     void TearDown() override {
+        // A HotSync Manager that a reminder started holds its folder for a moment.
+        WaitFor([] { return FindWindowA(nullptr, "HotSync Manager") == nullptr; });
         palmsim::UnregisterDesktopPath();
         RemoveTree(desktop_);
         RemoveTree(folder_);
@@ -79,6 +98,17 @@ protected:
             if (Setting(key) == "(none)") return false;
         }
         return true;
+    }
+    std::string HotSyncStarts() const { return ReadWholeFile(desktop_ + "\\hotsync-starts.log"); }
+    // A hidden run whose first user's daily schedule is due `minutes` from now,
+    // reminded for one second and then starting HotSync.
+    void StartWithScheduleDueIn(ProgramRun& run, int64_t minutes) {
+        WriteSettings("Hide=1\r\nShowHelp=1\r\nRemindSec=1\r\nRemindIndex=1\r\n");
+        AvoidMinuteEnd();
+        const ClockTexts due = LocalClockIn(minutes);
+        ASSERT_TRUE(WriteWholeFile(Schedules(), ScheduleRecordBytes(1001, due.Time.c_str(), due.Date.c_str())));
+        ASSERT_TRUE(run.Start(Program()));
+        ASSERT_NE(run.MainWindow(), nullptr);
     }
     static std::string Status(HWND main) {
         char text[64] = "";
@@ -108,14 +138,17 @@ TEST_F(ProgramRunTest, TheFirstStartShowsTheIntroductionAndExitSavesEverySetting
     EXPECT_EQ(Setting("ShowHelp"), "1");
 }
 
-TEST_F(ProgramRunTest, ASecondStartEndsAtOnceAndStillSavesTheSettingsItFound) {
+TEST_F(ProgramRunTest, ASecondStartShowsTheRunningInstanceAndEnds) {
     WriteSettings("Hide=1\r\nShowHelp=0\r\nFormIndex=1\r\n");
     ProgramRun first;
     ASSERT_TRUE(first.Start(Program()));
-    ASSERT_NE(first.MainWindow(), nullptr);
+    HWND main = first.MainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(IsWindowVisible(main));
     ProgramRun second;
     ASSERT_TRUE(second.Start(Program()));
-    EXPECT_EQ(second.ExitCode(5000), 0u);
+    EXPECT_EQ(second.ExitCode(10000), 0u);
+    EXPECT_TRUE(WaitFor([main] { return IsWindowVisible(main) != FALSE; }));
     EXPECT_EQ(FindProcessWindow(second.Id(), kMainWindowClass), nullptr);
     EXPECT_TRUE(HasEveryKey());
     EXPECT_EQ(Setting("FormIndex"), "1");
@@ -123,7 +156,7 @@ TEST_F(ProgramRunTest, ASecondStartEndsAtOnceAndStillSavesTheSettingsItFound) {
     EXPECT_TRUE(first.Running());
 }
 
-TEST_F(ProgramRunTest, TheIconShowsHidesAndOpensThePagesAndAPowerBroadcastEndsTheRun) {
+TEST_F(ProgramRunTest, TheIconShowsHidesAndOpensThePages) {
     WriteSettings("Hide=1\r\nShowHelp=0\r\nFormIndex=2\r\n");
     ProgramRun run;
     ASSERT_TRUE(run.Start(Program()));
@@ -168,9 +201,64 @@ TEST_F(ProgramRunTest, TheIconShowsHidesAndOpensThePagesAndAPowerBroadcastEndsTh
     PostMessageA(main, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_TRUE(WaitFor([icon] { return IconInTray(icon); }));
 
-    PostMessageA(main, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    PostMessageA(icon, WM_COMMAND, cmExit, 0);
     EXPECT_EQ(run.ExitCode(), 0u);
     EXPECT_EQ(Setting("FormIndex"), "0");
+}
+
+// Reminders come from start-up on, with the introduction as the page: from
+// the minute timer, and at once after a wake.
+TEST_F(ProgramRunTest, TheMinuteTimerRemindsWithoutTheSchedulePage) {
+    ProgramRun run;
+    StartWithScheduleDueIn(run, 1);
+    EXPECT_TRUE(WaitFor([&] { return !HotSyncStarts().empty(); }, 130000));
+    PostMessageA(IconWindowOf(run.MainWindow()), WM_COMMAND, cmExit, 0);
+    EXPECT_EQ(run.ExitCode(), 0u);
+}
+
+TEST_F(ProgramRunTest, SleepSavesEverythingAndAWakeRemindsOfWhatFellDue) {
+    ProgramRun run;
+    StartWithScheduleDueIn(run, 0);
+    HWND main = run.MainWindow();
+    for (const WPARAM event : {PBT_APMPOWERSTATUSCHANGE, PBT_APMSUSPEND}) {
+        DWORD_PTR answer = 0;
+        ASSERT_NE(SendMessageTimeoutA(main, WM_POWERBROADCAST, event, 0, SMTO_BLOCK, 10000, &answer), 0);
+        EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+    }
+    EXPECT_TRUE(HasEveryKey());
+    EXPECT_EQ(ReadWholeFile(Schedules()).size(), sizeof(ScheduleRecord));
+    EXPECT_TRUE(HotSyncStarts().empty());
+    PostMessageA(main, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    PostMessageA(main, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+    EXPECT_TRUE(WaitFor([&] { return !HotSyncStarts().empty(); }, 20000));
+    Sleep(3000);
+    const std::string starts = HotSyncStarts();
+    EXPECT_EQ(std::count(starts.begin(), starts.end(), '\n'), 1) << starts;  // reminded once
+    PostMessageA(IconWindowOf(main), WM_COMMAND, cmExit, 0);
+    EXPECT_EQ(run.ExitCode(), 0u);
+}
+
+// As `taskkill /im corvane.exe` (without /f) and many uninstallers do: every
+// top-level window of the process is sent WM_CLOSE, here while the icon's
+// menu is open, which must not wait for a person.
+TEST_F(ProgramRunTest, ClosedFromOutsideWithItsMenuOpenItEndsAndSaves) {
+    WriteSettings("Hide=1\r\nShowHelp=0\r\nFormIndex=1\r\n");
+    ProgramRun run;
+    ASSERT_TRUE(run.Start(Program()));
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    PostMessageA(IconWindowOf(main), WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
+    ASSERT_TRUE(WaitFor([] { return IsWindowVisible(FindWindowA("#32768", nullptr)) != FALSE; }));
+    // The hidden main window, with the conduit page's focused list, never has the keys.
+    EXPECT_NE(GetForegroundWindow(), main);
+
+    ProgramRun taskkill;
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, MAX_PATH);
+    ASSERT_TRUE(taskkill.Start(std::string(system) + "\\taskkill.exe", "/im corvane.exe"));
+    EXPECT_EQ(run.ExitCode(20000), 0u);
+    EXPECT_TRUE(HasEveryKey());
+    EXPECT_EQ(Setting("FormIndex"), "1");
 }
 
 TEST_F(ProgramRunTest, StartUpMovesPastSchedulesOnAndRunsWithoutPalmDesktop) {
@@ -187,35 +275,33 @@ TEST_F(ProgramRunTest, StartUpMovesPastSchedulesOnAndRunsWithoutPalmDesktop) {
     EXPECT_EQ(run.ExitCode(), 0u);
 
     // Past due daily at midnight: moved on to tomorrow.
-    EXPECT_EQ(ReadWholeFile(Schedules()), ScheduleRecordBytes(1001, "0000", Tomorrow().c_str()));
+    EXPECT_EQ(ReadWholeFile(Schedules()), ScheduleRecordBytes(1001, "0000", LocalClockIn(24 * 60).Date.c_str()));
     EXPECT_EQ(Setting("FormIndex"), "3");
 }
 
-TEST_F(ProgramRunTest, ASessionEndSavesTheRunsChangesOnceAndForAll) {
+// Log-off, or the Restart Manager closing applications for an installer: the
+// program saves and ends by itself.
+TEST_F(ProgramRunTest, ASessionEndSavesAndEndsTheProcess) {
     WriteSettings("Hide=1\r\nShowHelp=1\r\n");
-    ProgramRun run;
-    ASSERT_TRUE(run.Start(Program()));
-    HWND main = run.MainWindow();
-    ASSERT_NE(main, nullptr);
-    HWND icon = IconWindowOf(main);
-    // Opening the schedule page gives the first user a schedule: a change of this run.
-    SendMessageA(icon, WM_COMMAND, cmSchedule, 0);
-    EXPECT_FALSE(FileExists(Schedules()));
+    for (const LPARAM reason : {LPARAM{ENDSESSION_CLOSEAPP}, LPARAM{ENDSESSION_LOGOFF}}) {
+        RemoveFile(Schedules());
+        ProgramRun run;
+        ASSERT_TRUE(run.Start(Program()));
+        HWND main = run.MainWindow();
+        ASSERT_NE(main, nullptr);
+        // Opening the schedule page gives the first user a schedule: a change of this run.
+        SendMessageA(IconWindowOf(main), WM_COMMAND, cmSchedule, 0);
+        EXPECT_FALSE(FileExists(Schedules()));
 
-    DWORD_PTR answer = 0;
-    ASSERT_NE(SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_BLOCK, 10000, &answer), 0);
-    EXPECT_EQ(ReadWholeFile(Schedules()).size(), sizeof(ScheduleRecord));
-    EXPECT_EQ(Setting("FormIndex"), "3");
-    EXPECT_TRUE(HasEveryKey());
-
-    // Whatever happens to the process afterwards writes nothing more.
-    WriteSettings("Marker=1\r\n");
-    WriteWholeFile(Schedules(), "marker");
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(run.ExitCode(), 0u);
-    EXPECT_EQ(Setting("Marker"), "1");
-    EXPECT_EQ(Setting("Hide"), "(none)");
-    EXPECT_EQ(ReadWholeFile(Schedules()), "marker");
+        DWORD_PTR answer = 0;
+        ASSERT_NE(SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, reason, SMTO_BLOCK, 10000, &answer), 0);
+        EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+        SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, reason, SMTO_BLOCK, 10000, &answer);
+        EXPECT_EQ(run.ExitCode(10000), 0u) << reason;
+        EXPECT_EQ(ReadWholeFile(Schedules()).size(), sizeof(ScheduleRecord));
+        EXPECT_EQ(Setting("FormIndex"), "3");
+        EXPECT_TRUE(HasEveryKey());
+    }
 }
 
 }  // namespace

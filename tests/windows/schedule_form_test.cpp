@@ -15,6 +15,7 @@
 #include "remind_form.h"
 #include "schedule_form.h"
 #include "shared_lists.h"
+#include "sync_check.h"
 
 namespace corvane {
 namespace {
@@ -77,7 +78,6 @@ TEST_F(ScheduleFormTest, AUserWithoutAScheduleGetsTheDailyOneAtEight) {
     EXPECT_EQ(record->Reserved[0] | record->Reserved[1], 0);
     EXPECT_TRUE(IsChecked(Control(Id::idRbtnDaily)));
     EXPECT_EQ(ShownTime(), "08:00");
-    EXPECT_TRUE(page.TimerRunning(TfrmSche::kSyncTimer));
     EXPECT_EQ(ComboCount(Control(Id::idCbxDay)), 7);
     char day[16];
     SendMessageA(Control(Id::idCbxDay), CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(day));
@@ -171,12 +171,13 @@ TEST_F(ScheduleFormTest, ThePickersWriteTheRecord) {
     EXPECT_STREQ(record->SyncDate, "20270109");
 }
 
+// The minute check, which runs whether or not the page exists.
 TEST_F(ScheduleFormTest, TwoUsersDueInTheSameMinuteComeInOneReminder) {
     ScheduleRecord* alice = AddSchedule(1001, skDaily, 0, "0800", "20260603");
     ScheduleRecord* bob = AddSchedule(1002, skWeekly, 3, "0800", "20260603");
     AddSchedule(1003, skNothing, 0, "0800", "20260603");  // never due
     AddSchedule(4242, skDaily, 0, "0800", "20260603");    // no such user: left out
-    TfrmSche& page = Open();
+    SyncCheck check(host_, ui_.Clock);
     Options.RemindIndex = 3;
     int listed = 0;
     ui_.OnModal = [&listed](HWND dialog) {
@@ -185,29 +186,40 @@ TEST_F(ScheduleFormTest, TwoUsersDueInTheSameMinuteComeInOneReminder) {
         listed = ListView_GetItemCount(reminder->Control(TfrmRemind::idLvUser));
         reminder->lblCloseClick();
     };
-    page.tmSyncTimer();
+    check.tmSyncTimer();
     EXPECT_EQ(ui_.ModalStarts, 1);
     EXPECT_EQ(listed, 2);
     EXPECT_STREQ(alice->SyncDate, "20260604");
     EXPECT_STREQ(bob->SyncDate, "20260610");
 }
 
-TEST_F(ScheduleFormTest, NothingDueRaisesNoReminder) {
+TEST_F(ScheduleFormTest, ALateCheckRemindsOnceAndMovesPastTheMissedTime) {
     AddSchedule(1001, skDaily, 0, "0801", "20260603");
     AddSchedule(1002, skNothing, 0, "0800", "20260603");
     AddSchedule(4242, skDaily, 0, "0800", "20260603");
-    TfrmSche& page = Open();
-    page.CheckSchedules();
+    SyncCheck check(host_, ui_.Clock);
+    check.CheckSchedules();
     EXPECT_EQ(ui_.ModalStarts, 0);
-    ui_.Clock.Minute = 1;
+    ui_.Clock.Hour = 11;  // asleep from 08:00 to 11:00
     int shown = 0;
     ui_.OnModal = [&shown](HWND dialog) {
         ++shown;
         PostMessageA(dialog, WM_CLOSE, 0, 0);
     };
-    page.CheckSchedules();
+    check.CheckSchedules();
+    check.CheckSchedules();
     EXPECT_EQ(shown, 1);
     EXPECT_STREQ(Schedule(1001)->SyncDate, "20260603");  // the close box changes nothing
+
+    // Due at 08:01 the next day, reminded at 11:00: "Remind me after " 5 counts from the choice.
+    std::memcpy(Schedule(1001)->SyncDate, "20260604", 9);
+    ui_.Clock.Day = 4;
+    Options.RemindIndex = 2;
+    Options.RemindMin = 5;
+    ui_.OnModal = [](HWND dialog) { dynamic_cast<TfrmRemind*>(Window::FromHandle(dialog))->lblCloseClick(); };
+    check.CheckSchedules();
+    EXPECT_STREQ(Schedule(1001)->SyncDate, "20260604");
+    EXPECT_STREQ(Schedule(1001)->SyncTime, "1105");
 }
 
 TEST_F(ScheduleFormTest, TheChooserNeverLeadsToADeletedUser) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "conduit_form.h"
+#include "application.h"
 #include "controls.h"
 #include "list_view.h"
 #include "options.h"
@@ -85,13 +86,14 @@ TEST_F(UserFormTest, AddCreatesTheKindShown) {
         Items typed;
         Items shown;
         int changes;
-        size_t messages;  // "Please specify the user name."
+        std::string said;  // the first message, "" for none
     } cases[] = {
-        {false, {"Carol"}, {"Alice Martin", "Bob Lee", "Carol"}, 1, 0},
-        {true, {"Office"}, {"Travel", "Office"}, 1, 0},
-        {false, {"", "  "}, {"Alice Martin", "Bob Lee", "Carol", "  "}, 1, 1},
-        {false, {"alice martin"}, {"Alice Martin", "Bob Lee", "Carol", "  "}, 0, 0},  // refused by User Data
-        {false, {""}, {"Alice Martin", "Bob Lee", "Carol", "  "}, 0, 1},               // then Cancel
+        {false, {"Carol"}, {"Alice Martin", "Bob Lee", "Carol"}, 1, ""},
+        {true, {"Office"}, {"Travel", "Office"}, 1, ""},
+        {false, {"", "  "}, {"Alice Martin", "Bob Lee", "Carol", "  "}, 1, "Please specify the user name."},
+        {false, {"alice martin"}, {"Alice Martin", "Bob Lee", "Carol", "  "}, 0,  // refused by User Data
+         "Palm Desktop did not add \"alice martin\"."},
+        {false, {""}, {"Alice Martin", "Bob Lee", "Carol", "  "}, 0, "Please specify the user name."},  // then Cancel
     };
     TfrmUM& page = Open();
     EXPECT_EQ(ListBoxItems(List()), (Items{"Alice Martin", "Bob Lee"}));
@@ -106,10 +108,7 @@ TEST_F(UserFormTest, AddCreatesTheKindShown) {
         EXPECT_EQ(shown_, "Add User:");
         EXPECT_EQ(ListBoxItems(List()), c.shown);
         EXPECT_EQ(changes_, c.changes);
-        ASSERT_EQ(ui_.Messages.size(), c.messages);
-        if (c.messages > 0) {
-            EXPECT_EQ(ui_.Messages[0].Text + ui_.Messages[0].Caption, "Please specify the user name.Error");
-        }
+        EXPECT_EQ(ui_.Messages.empty() ? "" : ui_.Messages[0].Text, c.said);
     }
     EXPECT_EQ(State("User 1005", "Profile"), "1");
 }
@@ -187,6 +186,27 @@ TEST_F(UserFormTest, DeleteAsksAndRemovesOnlyOnOk) {
     ui_.Messages.clear();
     page_->lblUserDelClick();  // nothing selected: no question
     EXPECT_TRUE(ui_.Messages.empty());
+}
+
+TEST_F(UserFormTest, WhatUserDataRefusesIsSaidAndNotShownAsDone) {
+    SetState("Quirks", "LockedUsers", "1");
+    Open();
+    Select(1);
+    typed_ = {"Robert"};
+    page_->lblUserRenameClick();
+    typed_ = {"Carol"};
+    page_->lblUserAddClick();
+    Select(1);
+    page_->lblUserDelClick();
+    std::vector<std::string> said;
+    for (const auto& message : ui_.Messages) {
+        if (message.Caption == App().Title() && message.Type == static_cast<UINT>(MB_OK | MB_ICONSTOP)) said.push_back(message.Text);
+    }
+    EXPECT_EQ(said, (Items{"Palm Desktop did not rename \"Bob Lee\".", "Palm Desktop did not add \"Carol\".",
+                           "Palm Desktop did not delete \"Bob Lee\"."}));
+    EXPECT_EQ(ListBoxItems(List()), (Items{"Alice Martin", "Bob Lee"}));
+    EXPECT_EQ(changes_, 0);
+    EXPECT_EQ(State("User 1002", "Name"), "Bob Lee");
 }
 
 // The user page and the two pages with user choosers, wired as the main

@@ -1,0 +1,52 @@
+// Which schedules fall due at a check: every one whose moment came since the
+// previous check, so that a late tick, a skipped minute, sleep or a clock
+// moved forward loses no reminder, and a clock moved back repeats none.
+#pragma once
+
+#include <cstdint>
+
+#include "date_time_text.h"
+#include "local_time.h"
+#include "schedule_record.h"
+
+namespace corvane {
+
+MinuteNumber MinuteNumberOf(const LocalTime& time);
+MinuteNumber ScheduleMoment(const ScheduleRecord& record);
+
+// The minutes one check covers: after `After`, up to and including `Through`.
+struct DueSpan {
+    MinuteNumber After;
+    MinuteNumber Through;
+};
+
+// A clock set back by more than this is taken as corrected rather than as a
+// repeated hour: checking starts afresh from the new time.
+inline constexpr MinuteNumber kClockCorrection = kMinutesPerDay;
+
+class DueClock {
+public:
+    // `start`: the clock soon after the start-up catch-up, which moved every
+    // schedule before its own minute on. That minute may be the one before
+    // `start`, so the first check covers it too.
+    explicit DueClock(const LocalTime& start) : checkedThrough_(MinuteNumberOf(start) - 2) {}
+
+    // The minutes up to `now` not checked yet, which then count as checked.
+    // Empty when the clock went back.
+    DueSpan Advance(const LocalTime& now);
+    MinuteNumber CheckedThrough() const { return checkedThrough_; }
+
+private:
+    MinuteNumber checkedThrough_;
+};
+
+// True for a schedule (any kind but skNothing) whose moment lies in `span`.
+bool FallsDue(const ScheduleRecord& record, const DueSpan& span);
+
+// After a reminder moved `record` on: a moment at or before `passed` (the
+// last minute checked or now, whichever is later) would never come in this
+// run. A delayed record then counts its delay from `passed`; any other moves
+// on by the start-up catch-up's rules. A record still ahead stays as it is.
+void KeepAhead(ScheduleRecord& record, MinuteNumber passed, const LocalTime& now, int32_t delayMinutes);
+
+}  // namespace corvane
