@@ -25,8 +25,7 @@ void Run() {
         App().Initialize(kAppTitle);
         // The main window shows itself on the first start only; the
         // application object never shows it by itself.
-        mainForm = std::make_unique<TfrmMain>();
-        mainForm->SetRunEvents({SaveRun, EndSession});
+        mainForm = std::make_unique<TfrmMain>(RunEvents{SaveRun, EndSession});
         App().Run();
         AppFini();
         // Saved while this instance still holds the mutex: a start that comes

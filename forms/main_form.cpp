@@ -141,18 +141,18 @@ LRESULT CALLBACK SpeedButtonProcedure(HWND button, UINT message, WPARAM wParam, 
 
 }  // namespace
 
-TfrmMain::TfrmMain() {
+TfrmMain::TfrmMain(RunEvents events) : runEvents_(std::move(events)) {
     const WindowClass windowClass{kMainFormClass, CS_DBLCLKS, IDI_ICONMAIN};
     CreateTopLevel(windowClass, App().Handle(), kMainCaption, kClientWidth, kClientHeight, kStyle, 0);
     App().SetMainWindow(Handle());
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     AddLaidOutControls();
     MakeSpeedButtons();
-    FormCreate();
     // Reminders come from start-up on, whichever page is open.
     FSync = std::make_unique<SyncCheck>(Handle(), Ui().Now());
     FSync->SetSchedulesMoved([this] { SchedulesMoved(); });
     StartTimer(SyncCheck::kSyncTimer, SyncCheck::kSyncInterval);
+    FormCreate();
 }
 
 TfrmMain::~TfrmMain() {

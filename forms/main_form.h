@@ -42,7 +42,9 @@ class TfrmMain : public Form {
 public:
     // Creates the window as the application's main window and runs FormCreate:
     // the start page, the first start's showing, the notification-area icon.
-    TfrmMain();
+    // `events` are in force from the start: adding the icon already lets
+    // messages from other programs in.
+    explicit TfrmMain(RunEvents events = {});
     ~TfrmMain() override;
 
     // Page numbers: the values of PageIndex(), of the setting FormIndex and
@@ -81,7 +83,6 @@ public:
     // The end of the window's part of the run: frees the shared user list and
     // removes the notification-area icon.
     void FormDestroy();
-    void SetRunEvents(RunEvents events) { runEvents_ = std::move(events); }
     SyncCheck* Sync() const { return FSync.get(); }
 
     enum ControlId {

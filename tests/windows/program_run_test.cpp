@@ -220,6 +220,7 @@ TEST_F(ProgramRunTest, SleepSavesEverythingAndAWakeRemindsOfWhatFellDue) {
     ProgramRun run;
     StartWithScheduleDueIn(run, 0);
     HWND main = run.MainWindow();
+    RemoveFile(Schedules());
     for (const WPARAM event : {PBT_APMPOWERSTATUSCHANGE, PBT_APMSUSPEND}) {
         DWORD_PTR answer = 0;
         ASSERT_NE(SendMessageTimeoutA(main, WM_POWERBROADCAST, event, 0, SMTO_BLOCK, 10000, &answer), 0);
@@ -283,7 +284,7 @@ TEST_F(ProgramRunTest, StartUpMovesPastSchedulesOnAndRunsWithoutPalmDesktop) {
 // program saves and ends by itself.
 TEST_F(ProgramRunTest, ASessionEndSavesAndEndsTheProcess) {
     WriteSettings("Hide=1\r\nShowHelp=1\r\n");
-    for (const LPARAM reason : {LPARAM{ENDSESSION_CLOSEAPP}, LPARAM{ENDSESSION_LOGOFF}}) {
+    for (const auto reason : {static_cast<LPARAM>(ENDSESSION_CLOSEAPP), static_cast<LPARAM>(ENDSESSION_LOGOFF)}) {
         RemoveFile(Schedules());
         ProgramRun run;
         ASSERT_TRUE(run.Start(Program()));
