@@ -145,10 +145,10 @@ Function ${un}CloseRunningCorvane
   ${If} $3 = 0
     ; A running Corvane defers its end while one of its messages or dialogs
     ; waits for an answer, and ends by itself once that is closed.
-    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Corvane is still running. One of its messages or dialogs \
-(a question, the About box, or a conduit's settings) is probably open and waiting for an answer, perhaps \
-behind other windows. Close it: Corvane then ends by itself. Then click Retry.$\r$\n$\r$\nIf no such \
-window is open, end Corvane with $\"Exit$\" in the menu of its notification-area icon, then click Retry." \
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Corvane is still running. One of its messages (such as a \
+question) or a conduit's settings dialog is probably open and waiting for an answer, perhaps behind other \
+windows. Answer or close it: Corvane then ends by itself. Then click Retry.$\r$\n$\r$\nIf no such window \
+is open, end Corvane with $\"Exit$\" in the menu of its notification-area icon, then click Retry." \
         /SD IDCANCEL IDRETRY retry
     Abort "Corvane is still running."
   ${EndIf}
