@@ -35,6 +35,9 @@
 Unicode true
 Target ${STUB}
 SetCompressor /SOLID lzma
+; A file that cannot be written ends Setup (silently: with exit code 2) rather
+; than being skipped while the list entry names the new version.
+AllowSkipFiles off
 
 !include MUI2.nsh
 !include FileFunc.nsh
@@ -89,13 +92,34 @@ saves your settings and schedules. They are kept.$\r$\n$\r$\n$_CLICK"
 
 !insertmacro MUI_LANGUAGE "English"
 
+; Corvane's main window: its class, which programs made with the same kind of
+; tool share, its caption (kMainCaption in forms/product.h) and the child window
+; that owns its notification-area icon. A window is Corvane's only when all
+; three match.
+!define MAIN_WINDOW_CLASS "TfrmMain"
+!define MAIN_WINDOW_CAPTION "Corvane V1.2.1"
+!define ICON_WINDOW_CLASS "IconWin"
+
 ; Asks a running Corvane to end as its "Exit" does (it then saves its settings
 ; and schedules) and waits for its process to end, so that no file is replaced
-; or removed under it.
+; or removed under it. Every top-level window of the main window's class is
+; looked at; only Corvane's own is ever sent anything.
 !macro DEFINE_CLOSE_RUNNING_CORVANE un
+; $0: the first top-level window after $0 (0: from the top) that is Corvane's, or 0.
+Function ${un}NextCorvaneWindow
+  ${Do}
+    FindWindow $0 "${MAIN_WINDOW_CLASS}" "${MAIN_WINDOW_CAPTION}" 0 $0
+    ${If} $0 = 0
+      Return
+    ${EndIf}
+    FindWindow $1 "${ICON_WINDOW_CLASS}" "" $0
+  ${LoopUntil} $1 <> 0
+FunctionEnd
+
 Function ${un}CloseRunningCorvane
   retry:
-  FindWindow $0 "TfrmMain"
+  StrCpy $0 0
+  Call ${un}NextCorvaneWindow
   ${If} $0 = 0
     Return
   ${EndIf}
@@ -103,40 +127,80 @@ Function ${un}CloseRunningCorvane
   System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1) i'
   System::Call 'kernel32::OpenProcess(i 0x00100000, i 0, i r1) p .r2' ; SYNCHRONIZE
   SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
+  StrCpy $3 0 ; 1 once the process has ended, or the window is gone when the process cannot be watched
   ${If} $2 P<> 0
-    System::Call 'kernel32::WaitForSingleObject(p r2, i 15000) i'
+    System::Call 'kernel32::WaitForSingleObject(p r2, i 15000) i .r4'
     System::Call 'kernel32::CloseHandle(p r2)'
+    ${IfThen} $4 = 0 ${|} StrCpy $3 1 ${|} ; WAIT_OBJECT_0
   ${Else}
-    StrCpy $3 0
-    ${DoWhile} $3 < 150
-      IsWindow $0 0 gone
+    ${For} $4 1 150
+      IsWindow $0 0 window_gone
       Sleep 100
-      IntOp $3 $3 + 1
-    ${Loop}
-    gone:
+    ${Next}
+    Goto waited
+    window_gone:
+    StrCpy $3 1
   ${EndIf}
-  FindWindow $0 "TfrmMain"
-  ${If} $0 <> 0
-    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Corvane is still running. End it (right-click its icon in the \
-notification area and choose $\"Exit$\"), then click Retry." /SD IDCANCEL IDRETRY retry
+  waited:
+  ${If} $3 = 0
+    ; A running Corvane defers its end while one of its messages or dialogs
+    ; waits for an answer, and ends by itself once that is closed.
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Corvane is still running. One of its messages (such as a \
+question) or a conduit's settings dialog is probably open and waiting for an answer, perhaps behind other \
+windows. Answer or close it: Corvane then ends by itself. Then click Retry.$\r$\n$\r$\nIf no such window \
+is open, end Corvane with $\"Exit$\" in the menu of its notification-area icon, then click Retry." \
+        /SD IDCANCEL IDRETRY retry
     Abort "Corvane is still running."
   ${EndIf}
+  Goto retry ; looks again: no window of Corvane's may be left
 FunctionEnd
 !macroend
 !insertmacro DEFINE_CLOSE_RUNNING_CORVANE ""
 !insertmacro DEFINE_CLOSE_RUNNING_CORVANE "un."
 
+; Stops the upgrade before anything is written when an installed file cannot be
+; replaced (another program has it open), so that the installed program and
+; the version in its list entry stay the old ones together.
+!macro CHECK_REPLACEABLE path
+  Push "${path}"
+  Call CheckReplaceable
+!macroend
+Function CheckReplaceable
+  Exch $0
+  Push $1
+  retry:
+  ${If} ${FileExists} $0
+    ClearErrors
+    FileOpen $1 $0 a
+    ${If} ${Errors}
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Setup cannot replace $0: another program has it open. \
+Nothing has been changed yet. Close that program, then click Retry." /SD IDCANCEL IDRETRY retry
+      Abort "$0 is in use: nothing has been changed."
+    ${EndIf}
+    FileClose $1
+  ${EndIf}
+  Pop $1
+  Pop $0
+FunctionEnd
+
 Section "Corvane" SecProgram
   SectionIn RO
   Call CloseRunningCorvane
+  !insertmacro CHECK_REPLACEABLE "$INSTDIR\corvane.exe"
+  !insertmacro CHECK_REPLACEABLE "$INSTDIR\cvdata\cvwkcond.dat"
+  !insertmacro CHECK_REPLACEABLE "$INSTDIR\cvdata\cvhelp.chm"
+  !insertmacro CHECK_REPLACEABLE "$INSTDIR\uninstall.exe"
 
-  ; The program and its data files. brightfen.ini and cvdata\cvsche.dat are
-  ; the user's and never part of the installer, so an upgrade keeps them.
+  ; The program and its data files, then the list entry that names their
+  ; version. A file that cannot be written ends Setup (AllowSkipFiles off)
+  ; before the entry changes. brightfen.ini and cvdata\cvsche.dat are the
+  ; user's and never part of the installer, so an upgrade keeps them.
+  SetOutPath "$INSTDIR"
+  File "${BIN}/corvane.exe"
   SetOutPath "$INSTDIR\cvdata"
   File "${BIN}/cvdata/cvwkcond.dat"
   File "${BIN}/cvdata/cvhelp.chm"
   SetOutPath "$INSTDIR"
-  File "${BIN}/corvane.exe"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   CreateShortcut "$SMPROGRAMS\Corvane.lnk" "$INSTDIR\corvane.exe" "" "$INSTDIR\corvane.exe" 0 \
@@ -185,15 +249,38 @@ Function .onInit
   ${EndIf}
 FunctionEnd
 
+; Removes one installed file. One that stays (in use) stops the uninstaller
+; unless the user closes what holds it and retries; silently: exit code 2.
+!macro REMOVE_INSTALLED_FILE path
+  Push "${path}"
+  Call un.RemoveInstalledFile
+!macroend
+Function un.RemoveInstalledFile
+  Exch $0
+  retry:
+  Delete $0
+  ${If} ${FileExists} $0
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Corvane cannot be removed completely: $0 is in use by \
+another program. Close that program, then click Retry.$\r$\n$\r$\nIf you cancel, Corvane stays in the list of \
+installed apps, so that you can uninstall it again later." /SD IDCANCEL IDRETRY retry
+    Abort "$0 is in use: Corvane stays installed."
+  ${EndIf}
+  Pop $0
+FunctionEnd
+
+; The files go first, the program before the rest: when one cannot be removed
+; (another program has it open), the uninstaller stops with every entry kept,
+; so that it can be run again. A per-user uninstaller cannot schedule a removal
+; at the next restart: Windows keeps that list for administrators only.
 Section "un.Corvane" UnSecProgram
   SectionIn RO
   Call un.CloseRunningCorvane
+  !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\corvane.exe"
+  !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\cvdata\cvwkcond.dat"
+  !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\cvdata\cvhelp.chm"
+  Delete "$SMPROGRAMS\Corvane.lnk"
   DeleteRegValue HKCU "${RUN_KEY}" "Corvane"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
-  Delete "$SMPROGRAMS\Corvane.lnk"
-  Delete "$INSTDIR\corvane.exe"
-  Delete "$INSTDIR\cvdata\cvwkcond.dat"
-  Delete "$INSTDIR\cvdata\cvhelp.chm"
   Delete "$INSTDIR\uninstall.exe"
   ; Gone only when empty: the user's settings and schedules stay unless asked for below.
   RMDir "$INSTDIR\cvdata"

@@ -18,14 +18,15 @@ tools/package.sh "$win32" "$dist" >/dev/null
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$win32/CMakeCache.txt")
 "$here/check_packages.sh" "$dist" "$version"
 
-cmake --build "$win64" -j2 --target corvane cvdata >/dev/null
+cmake --build "$win64" -j2 --target corvane cvdata installer_fixture >/dev/null
+fixture="$win64/bin/installer_fixture.exe"
 test_setup="$win64/packaging-test/Corvane-$version-amd64-test-setup.exe"
 mkdir -p "$(dirname "$test_setup")"
 makensis -V2 -DARCH=amd64 -DBUILD="$win64" -DOUTFILE="$test_setup" packaging/corvane.nsi
-"$here/test_installer.sh" "$test_setup" /usr/lib/wine/wine64
+"$here/test_installer.sh" "$test_setup" /usr/lib/wine/wine64 "$fixture"
 
 if tools/runs-i386.sh && [ -x /usr/lib/wine/wine ]; then
-    "$here/test_installer.sh" "$dist/Corvane-$version-setup.exe" wine
+    "$here/test_installer.sh" "$dist/Corvane-$version-setup.exe" wine "$fixture"
 else
     echo "The x86 installer is not run: this machine's kernel refuses 32-bit programs."
 fi

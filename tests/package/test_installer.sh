@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
 # Runs an installer made from packaging/corvane.nsi under Wine, silently, in the
 # Wine session that tools/wine-session.sh started (WINEPREFIX and DISPLAY set):
-# a fresh install, the installed Corvane started and asked to end by an upgrade,
-# an upgrade that keeps the user's settings, schedules and log-on choice, an
-# uninstall that leaves only the user's data, and one that removes it too.
-#   test_installer.sh SETUP_EXE WINE_LOADER    (/usr/lib/wine/wine64, or wine for x86)
+# a fresh install, the installed Corvane started and asked to end by an upgrade
+# (and decoy windows of its class left alone), an upgrade that keeps the user's
+# settings, schedules and log-on choice, an upgrade and an uninstall refused
+# with nothing changed while another program holds corvane.exe open, an
+# uninstall that leaves only the user's data, one that removes it too, and one
+# after Corvane was closed from outside.
+#   test_installer.sh SETUP_EXE WINE_LOADER FIXTURE_EXE
+# WINE_LOADER is /usr/lib/wine/wine64, or wine for x86; FIXTURE_EXE is the
+# x86_64 build's installer_fixture.exe (run under 64-bit Wine).
 set -euo pipefail
-setup=$(realpath "${1:?usage: test_installer.sh SETUP_EXE WINE_LOADER}")
-wine=${2:?usage: test_installer.sh SETUP_EXE WINE_LOADER}
+usage="usage: test_installer.sh SETUP_EXE WINE_LOADER FIXTURE_EXE"
+setup=$(realpath "${1:?$usage}")
+wine=${2:?$usage}
+fixture=$(realpath "${3:?$usage}")
 [ -n "${WINEPREFIX:-}" ] && [ -n "${DISPLAY:-}" ] || { echo "test_installer.sh needs a Wine session" >&2; exit 2; }
 
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane'
@@ -32,6 +39,45 @@ run_uninstaller() {
     $wine "$work/uninstall.exe" /S "$@" "_?=$install_win"
 }
 installed_files() { (cd "$install" 2>/dev/null && find . -type f | sort | tr '\n' ' '); }
+exit_code() { local code=0; "$@" || code=$?; echo "$code"; }
+
+# installer_fixture in the background (hold FILE, or decoy), once it says it is ready.
+fixture_pid=""
+start_fixture() {
+    /usr/lib/wine/wine64 "$fixture" "$@" >"$work/fixture.out" &
+    fixture_pid=$!
+    for _ in $(seq 1 100); do
+        [ -s "$work/fixture.out" ] && return 0
+        sleep 0.1
+    done
+    fail "installer_fixture $1 did not start"
+}
+stop_fixture() {
+    [ -n "$fixture_pid" ] || return 0
+    kill "$fixture_pid" 2>/dev/null || true
+    wait "$fixture_pid" 2>/dev/null || true
+    fixture_pid=""
+}
+
+corvane_pid=""
+start_corvane() {
+    $wine "$install/corvane.exe" &
+    corvane_pid=$!
+    for _ in $(seq 1 100); do
+        xwininfo -display "$DISPLAY" -root -tree | grep -qF '"Corvane V1.2.1"' && return 0
+        sleep 0.1
+    done
+    fail "the main window did not appear"
+}
+# True when Corvane has ended within $1 seconds; ends it by force otherwise.
+corvane_ended_within() {
+    for _ in $(seq 1 $(($1 * 10))); do kill -0 "$corvane_pid" 2>/dev/null && sleep 0.1; done
+    local forced=0
+    kill "$corvane_pid" 2>/dev/null && forced=1
+    wait "$corvane_pid" 2>/dev/null || true
+    corvane_pid=""
+    [ "$forced" = 0 ]
+}
 
 # Leaves no installation behind, whatever happened: a Run value left in the
 # prefix would start Corvane with every later Wine session.
@@ -40,7 +86,7 @@ remove_everything() {
     $wine reg delete "$run_key" /v Corvane /f >/dev/null 2>&1 || true
     rm -rf "$install" "$shortcut"
 }
-trap 'remove_everything; rm -rf "$work"' EXIT
+trap 'stop_fixture; kill "$corvane_pid" 2>/dev/null || true; remove_everything; rm -rf "$work"' EXIT
 remove_everything
 
 step "fresh install"
@@ -57,21 +103,14 @@ version=$(reg_value "$uninstall_key" DisplayVersion)
 [[ "$version" =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "list entry DisplayVersion: $version"
 [ $(($(reg_value "$uninstall_key" EstimatedSize))) -gt 100 ] || fail "list entry EstimatedSize is missing or too small"
 
-step "Corvane started, then asked to end by an upgrade"
-$wine "$install/corvane.exe" &
-corvane=$!
-for _ in $(seq 1 100); do
-    xwininfo -display "$DISPLAY" -root -tree | grep -qF '"Corvane V1.2.1"' && break
-    sleep 0.1
-done
-xwininfo -display "$DISPLAY" -root -tree | grep -qF '"Corvane V1.2.1"' || fail "the main window did not appear"
-run_setup
-if kill -0 "$corvane" 2>/dev/null; then
-    fail "Corvane still runs after the upgrade"
-    kill "$corvane"
-fi
-wait "$corvane" || true
+step "Corvane started, then asked to end by an upgrade; decoy windows above it left alone"
+start_corvane
+start_fixture decoy
+run_setup || fail "the upgrade failed with decoy windows open"
+corvane_ended_within 5 || fail "Corvane still ran after the upgrade"
 grep -q '^Hide=1' "$install/brightfen.ini" 2>/dev/null || fail "Corvane did not write its settings when it ended"
+grep -q WM_CLOSE "$work/fixture.out" && fail "the upgrade asked a window that is not Corvane's to close"
+stop_fixture
 
 step "upgrade keeps settings, schedules and the log-on choice"
 printf '[CVOption]\r\nRemindSec=45\r\nHide=1\r\n' >"$install/brightfen.ini"
@@ -83,6 +122,25 @@ cmp -s "$work/brightfen.ini" "$install/brightfen.ini" || fail "the upgrade chang
 cmp -s "$work/cvsche.dat" "$install/cvdata/cvsche.dat" || fail "the upgrade changed cvsche.dat"
 [ -z "$(reg_value "$run_key" Corvane)" ] || fail "the upgrade brought back the log-on entry the user had removed"
 [ -f "$install/corvane.exe" ] || fail "the upgrade lost corvane.exe"
+
+step "an upgrade while another program holds corvane.exe: refused, the old program and entry kept"
+printf 'old' >>"$install/corvane.exe"
+cp "$install/corvane.exe" "$work/old-corvane.exe"
+$wine reg add "$uninstall_key" /v DisplayVersion /d 0.9.0 /f >/dev/null
+start_fixture hold "$install_win\\corvane.exe"
+[ "$(exit_code run_setup)" = 2 ] || fail "the upgrade over a held corvane.exe did not end with exit code 2"
+stop_fixture
+cmp -s "$work/old-corvane.exe" "$install/corvane.exe" || fail "the refused upgrade changed corvane.exe"
+[ "$(reg_value "$uninstall_key" DisplayVersion)" = 0.9.0 ] || fail "the refused upgrade changed the entry's version"
+
+step "an uninstall while another program holds corvane.exe: refused, everything kept"
+files_before=$(installed_files)
+start_fixture hold "$install_win\\corvane.exe"
+[ "$(exit_code run_uninstaller)" = 2 ] || fail "the uninstall over a held corvane.exe did not end with exit code 2"
+stop_fixture
+[ "$(installed_files)" = "$files_before" ] || fail "the refused uninstall removed files: $(installed_files)"
+[ -e "$shortcut" ] || fail "the refused uninstall removed the Start-menu shortcut"
+[ "$(reg_value "$uninstall_key" DisplayVersion)" = 0.9.0 ] || fail "the refused uninstall removed the list entry"
 
 step "uninstall keeps the user's data"
 run_uninstaller
@@ -97,6 +155,16 @@ run_setup
 run_uninstaller /REMOVEDATA
 [ ! -e "$install" ] || fail "left after uninstalling with /REMOVEDATA: $(installed_files)"
 [ -z "$(reg_value "$run_key" Corvane)" ] || fail "the log-on entry is left"
+
+step "Corvane closed from outside (taskkill), then uninstalled with the user's data"
+run_setup
+start_corvane
+$wine taskkill /im corvane.exe >/dev/null
+corvane_ended_within 20 || fail "Corvane still ran 20 s after taskkill"
+grep -q '^Hide=1' "$install/brightfen.ini" 2>/dev/null || fail "Corvane did not save its settings on taskkill"
+run_uninstaller /REMOVEDATA || fail "the uninstall after taskkill failed"
+[ ! -e "$install" ] || fail "left after uninstalling: $(installed_files)"
+[ -z "$(reg_value "$uninstall_key" DisplayName)$(reg_value "$run_key" Corvane)" ] || fail "entries are left"
 
 [ "$failed" -eq 0 ] || exit 1
 echo "$(basename "$setup"): install, upgrade and uninstall under Wine work"
