@@ -1,5 +1,6 @@
 #include "schedule_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -14,8 +15,10 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// The least a further read asks for, in records.
+// The least a further read asks for, and the most the first read asks for
+// whatever size the file claims, in records (about 24 MB).
 constexpr std::size_t kRecordsPerRead = 1024;
+constexpr std::size_t kMostRecordsAtOnce = std::size_t{1} << 20;
 
 // The first eight bytes of a date field, as one number that orders like them.
 uint64_t DatePrefix(const char (&date)[9]) {
@@ -75,12 +78,13 @@ void AppendBlock(ScheduleList& list, ScheduleRecord* block, std::size_t count, L
     ScheduleListAppendBlock(list, block, count);
 }
 
-// The number of whole records the open file holds, or 0 when its size cannot be had.
+// The number of whole records the open file holds, at most kMostRecordsAtOnce;
+// 0 when its size cannot be had.
 std::size_t RecordsInFile(std::FILE* file) {
     if (std::fseek(file, 0, SEEK_END) != 0) return 0;
     const long size = std::ftell(file);
-    if (std::fseek(file, 0, SEEK_SET) != 0) return 0;
-    return size > 0 ? static_cast<std::size_t>(size) / kScheduleRecordSize : 0;
+    if (std::fseek(file, 0, SEEK_SET) != 0 || size <= 0) return 0;
+    return std::min(static_cast<std::size_t>(size) / kScheduleRecordSize, kMostRecordsAtOnce);
 }
 
 }  // namespace
@@ -113,7 +117,7 @@ int ScheduleListLoadFile(ScheduleListHolder& holder, const char* path, const Loc
         const std::size_t got = std::fread(static_cast<void*>(block), 1, wanted, file.get());
         AppendBlock(*holder, block, got / kScheduleRecordSize, catchUp);
         if (got < wanted) break;
-        capacity = capacity < kRecordsPerRead ? kRecordsPerRead : capacity * 2;
+        capacity = capacity < kRecordsPerRead ? kRecordsPerRead : std::min(capacity * 2, kMostRecordsAtOnce);
     }
     return 1;
 }

@@ -50,6 +50,13 @@ TEST_F(ScheduleFileTest, MissingFileGivesAnEmptyList) {
     EXPECT_TRUE(ScheduleFileBytes(holder).empty());
 }
 
+TEST_F(ScheduleFileTest, AFolderInPlaceOfTheFileGivesAnEmptyList) {
+    ScheduleListHolder holder;
+    EXPECT_EQ(ScheduleListLoadFile(holder, ::testing::TempDir().c_str(), now_), 1);
+    ASSERT_NE(holder, nullptr);
+    EXPECT_EQ(ScheduleListCount(holder), 0);
+}
+
 TEST_F(ScheduleFileTest, NoPathGivesAnEmptyListAndZero) {
     ScheduleListHolder holder = std::make_unique<ScheduleList>();
     ScheduleListAdd(holder, testing::NewRecord(1));
