@@ -1,6 +1,7 @@
-// The in-memory list of schedules: one owned record per user, in file order.
+// The in-memory list of schedules: one record per user, in file order.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -9,10 +10,14 @@
 
 namespace corvane {
 
+// A record never moves while its list lives, so a record handed out stays
+// valid while later records are added. Records read from a file sit side by
+// side in blocks of the list's own (one allocation per read, not per record);
+// a record handed to ScheduleListAdd keeps the block it came in.
 struct ScheduleList {
-    // Each record is a block of its own, so a record handed out stays where it
-    // is while later records are added.
-    std::vector<std::unique_ptr<ScheduleRecord>> Records;
+    std::vector<ScheduleRecord*> Records;                   // every record, in list order
+    std::vector<std::unique_ptr<ScheduleRecord[]>> Blocks;  // records read from files
+    std::vector<std::unique_ptr<ScheduleRecord>> Added;     // records added one by one
 };
 
 // The program-wide slot that holds the list; null while it does not exist.
@@ -27,11 +32,18 @@ ScheduleRecord* ScheduleListAt(const ScheduleListHolder& holder, int32_t index);
 // The first record in list order that belongs to `userId`, or null.
 ScheduleRecord* ScheduleListFind(const ScheduleListHolder& holder, uint32_t userId);
 
-// Appends `record`, the list taking ownership. Returns 0 when no record is
-// given or there is no list, else 1.
+// Appends `record`, the list taking ownership; the record stays where it is.
+// Returns 0 when no record is given or there is no list, else 1.
 int ScheduleListAdd(const ScheduleListHolder& holder, std::unique_ptr<ScheduleRecord> record);
 
 // Frees every record and the list; the holder becomes null.
 void ScheduleListClear(ScheduleListHolder& holder);
+
+// A block of `capacity` records owned by `list`, for a reader to fill; its
+// records join the list only through ScheduleListAppendBlock.
+ScheduleRecord* ScheduleListNewBlock(ScheduleList& list, std::size_t capacity);
+
+// Appends the first `count` records of a block that ScheduleListNewBlock gave.
+void ScheduleListAppendBlock(ScheduleList& list, ScheduleRecord* block, std::size_t count);
 
 }  // namespace corvane

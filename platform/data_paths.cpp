@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "code_page.h"
 #include "fixed_text.h"
 
 namespace corvane {
@@ -17,30 +18,13 @@ const char* DataFileRelativePath(int32_t index) {
     }
 }
 
-// Length of the directory part of `path`: everything up to and including the
-// last separator. Walks by characters so that a trail byte of a double-byte
-// character is never taken for a backslash.
-std::size_t DirectoryLength(const char* path) {
-    std::size_t length = 0;
-    for (const char* p = path; *p != '\0'; p = CharNextA(p)) {
-        if (*p == '\\' || *p == '/') length = static_cast<std::size_t>(p - path) + 1;
-    }
-    return length;
-}
-
 }  // namespace
 
 int GetExeDir(PathBuffer* buffer) {
     if (buffer == nullptr) return 0;
-    char* out = *buffer;
-    out[0] = '\0';
     PathBuffer module;
     const DWORD length = GetModuleFileNameA(nullptr, module, static_cast<DWORD>(kPathSize));
-    if (length == 0 || length >= kPathSize) return 0;
-    const std::size_t directory = DirectoryLength(module);
-    for (std::size_t i = 0; i < directory; ++i) out[i] = module[i];
-    out[directory] = '\0';
-    return 1;
+    return ModuleDirectory(module, length, buffer, IsAnsiLeadByte);
 }
 
 int GetDataFilePath(int32_t index, PathBuffer* buffer) {

@@ -1,15 +1,11 @@
 // The executable's directory and the program's data files beside it.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 
-namespace corvane {
+#include "path_text.h"
 
-// Every path the program forms lives in a buffer of this many characters,
-// terminator included.
-inline constexpr std::size_t kPathSize = 260;
-using PathBuffer = char[kPathSize];
+namespace corvane {
 
 // Data file indices.
 enum DataFile : int32_t {

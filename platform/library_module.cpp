@@ -70,14 +70,6 @@ void RestrictLibrarySearch() {
 
 bool HasRestrictedLibrarySearch() { return Loader().Available(); }
 
-bool IsFullPath(const char* path) {
-    if (path == nullptr) return false;
-    const bool drive = ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')) && path[1] == ':' &&
-                       (path[2] == '\\' || path[2] == '/');
-    const bool share = path[0] == '\\' && path[1] == '\\';
-    return drive || share;
-}
-
 LibraryModule LoadPalmModule(const char* path) {
     if (!IsFullPath(path)) return LibraryModule();
     if (!Loader().Available()) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "path_text.h"
 #include "unique_resource.h"
 
 namespace corvane {
@@ -44,8 +45,5 @@ bool HasRestrictedLibrarySearch();
 // the program's folder and the system folders, never through the current
 // directory. A path that is not a full path does not bind.
 LibraryModule LoadPalmModule(const char* path);
-
-// True for "X:\..." and "\\server\...".
-bool IsFullPath(const char* path);
 
 }  // namespace corvane

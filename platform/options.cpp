@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <cstdio>
-
 #include "fixed_text.h"
+#include "option_values.h"
 
 namespace corvane {
 namespace {
@@ -38,8 +37,8 @@ void ReadKeys(TOptions& options) {
             options.*key.Field = fallback;
             continue;
         }
-        const auto value = static_cast<int32_t>(GetPrivateProfileIntA(kSection, key.Name, fallback, options.IniFile));
-        options.*key.Field = key.IsFlag ? (value == 1 ? 1 : 0) : value;
+        const UINT stored = GetPrivateProfileIntA(kSection, key.Name, fallback, options.IniFile);
+        options.*key.Field = OptionFromStored(key.IsFlag, stored);
     }
 }
 
@@ -60,13 +59,8 @@ int TOptions::LoadFrom(const char* iniFile) {
 int TOptions::Save() const {
     if (IniFile[0] == '\0') return 1;
     for (const OptionKey& key : kKeys) {
-        const int32_t value = this->*key.Field;
-        char text[16];
-        if (key.IsFlag) {
-            std::snprintf(text, sizeof text, "%s", value != 0 ? "1" : "0");
-        } else {
-            std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
-        }
+        char text[kOptionTextSize];
+        OptionText(key.IsFlag, this->*key.Field, text);
         WritePrivateProfileStringA(kSection, key.Name, text, IniFile);
     }
     return 1;

@@ -1,7 +1,5 @@
 #include "palm_libraries.h"
 
-#include <cstdio>
-
 #include "data_paths.h"
 #include "desktop_path.h"
 
@@ -16,11 +14,10 @@ namespace {
 // Binds `fileName` from the Palm Desktop directory. A missing directory, or
 // one too long to name the file within a path buffer, binds nothing.
 LibraryModule BindFromPalmDesktop(const char* fileName) {
-    char directory[kPathSize];
+    PathBuffer directory;
     if (ReadDesktopPath(directory, sizeof directory) != 0) return LibraryModule();
-    char path[kPathSize];
-    const int length = std::snprintf(path, sizeof path, "%s\\%s", directory, fileName);
-    if (length < 0 || static_cast<std::size_t>(length) >= sizeof path) return LibraryModule();
+    PathBuffer path;
+    if (!JoinPath(&path, directory, fileName)) return LibraryModule();
     return LoadPalmModule(path);
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every test of the project, from a fresh Debian machine or a working tree:
-#   native core tests under ASan and UBSan, a short fuzzing run of each file
-#   loader, the i686 and x86_64 Windows builds with their imports and exports
+#   native core tests under ASan and UBSan, a short fuzzing run of each reader
+#   of outside bytes, the i686 and x86_64 Windows builds with their imports and exports
 #   checked, and both builds' tests under Wine on a private X display (the
 #   i686 build, the one users run, under 32-bit Wine); last, the installer and
 #   the portable zip, their contents checked and the installer run under Wine.
@@ -21,7 +21,7 @@ cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
 
-step "Fuzzing the file loaders (${fuzz_seconds} s each)"
+step "Fuzzing every reader of outside bytes (${fuzz_seconds} s each)"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 tools/fuzz.sh "$fuzz_seconds"

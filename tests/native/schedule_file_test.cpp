@@ -50,9 +50,16 @@ TEST_F(ScheduleFileTest, MissingFileGivesAnEmptyList) {
     EXPECT_TRUE(ScheduleFileBytes(holder).empty());
 }
 
+TEST_F(ScheduleFileTest, AFolderInPlaceOfTheFileGivesAnEmptyList) {
+    ScheduleListHolder holder;
+    EXPECT_EQ(ScheduleListLoadFile(holder, ::testing::TempDir().c_str(), now_), 1);
+    ASSERT_NE(holder, nullptr);
+    EXPECT_EQ(ScheduleListCount(holder), 0);
+}
+
 TEST_F(ScheduleFileTest, NoPathGivesAnEmptyListAndZero) {
     ScheduleListHolder holder = std::make_unique<ScheduleList>();
-    holder->Records.push_back(testing::NewRecord(1));
+    ScheduleListAdd(holder, testing::NewRecord(1));
     EXPECT_EQ(ScheduleListLoadFile(holder, nullptr, now_), 0);
     ASSERT_NE(holder, nullptr);
     EXPECT_EQ(ScheduleListCount(holder), 0);
@@ -89,6 +96,33 @@ TEST_F(ScheduleFileTest, PastDueRecordsAreCaughtUpOnLoad) {
     EXPECT_STREQ(ScheduleListAt(holder, 1)->SyncTime, "0759");
 }
 
+// Loading decides and moves every record exactly as IsPastDue and CatchUp do
+// one record at a time, also for dates that share today's first bytes, hold
+// a zero or bytes above 0x7F, or fill their field without a terminator.
+TEST_F(ScheduleFileTest, LoadCatchesUpAsEachRecordAlone) {
+    std::vector<ScheduleRecord> records = {
+        MakeRecord(1, skDaily, 0, "0759", "20260603"),   MakeRecord(2, skDaily, 0, "0800", "20260603"),
+        MakeRecord(3, skWeekly, 0, "0800", "20260602"),  MakeRecord(4, skWeekly, 6, "0800", "20250101"),
+        MakeRecord(5, skEveryNDays, 3, "0000", "2026060"), MakeRecord(6, skNothing, 2, "0800", ""),
+        MakeRecord(7, 9, 100, "2359", "20260604"),         MakeRecord(8, skWeekly, 2, "0800", "2026\x80\x80\x80\x80"),
+        MakeRecord(9, skWeekly, 4, "0800", "20260603"),    MakeRecord(10, skDaily, 0, "0800", "20260603"),
+    };
+    std::memcpy(records[8].SyncDate, "202606030", 9);  // today's digits, then no terminator
+    std::memcpy(records[9].SyncDate, "2026\0\x39\x39\x39", 9);  // a zero inside
+    for (ScheduleRecord& record : records) record.Reserved[0] = 0x7E;
+    Write(Bytes(records));
+    const ClockTexts clock = MakeClockTexts(now_);
+    ScheduleListHolder holder;
+    ScheduleListLoadFile(holder, path_.c_str(), now_);
+    ASSERT_EQ(ScheduleListCount(holder), static_cast<int32_t>(records.size()));
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        ScheduleRecord expected = records[i];
+        if (IsPastDue(expected, clock)) CatchUp(expected, clock);
+        EXPECT_EQ(std::memcmp(ScheduleListAt(holder, static_cast<int32_t>(i)), &expected, sizeof expected), 0)
+            << "record " << i;
+    }
+}
+
 TEST_F(ScheduleFileTest, ATailShorterThanARecordIsDropped) {
     auto bytes = Bytes({MakeRecord(1, skDaily, 0, "0800", "20270101"), MakeRecord(2, skDaily, 0, "0800", "20270101")});
     const auto whole = bytes;
@@ -110,6 +144,12 @@ TEST_F(ScheduleFileTest, LoadsAcrossReadChunks) {
     ASSERT_EQ(ScheduleListCount(holder), 2500);
     EXPECT_EQ(ScheduleListAt(holder, 2499)->UserID, 2499u);
     EXPECT_EQ(ScheduleFileBytes(holder), bytes);
+    // Loaded records stay where they are while records are added after them.
+    const ScheduleRecord* first = ScheduleListAt(holder, 0);
+    for (uint32_t id = 2500; id < 3000; ++id) ScheduleListAdd(holder, testing::NewRecord(id));
+    EXPECT_EQ(ScheduleListAt(holder, 0), first);
+    EXPECT_EQ(first->UserID, 0u);
+    EXPECT_EQ(ScheduleListAt(holder, 2999)->UserID, 2999u);
 }
 
 TEST_F(ScheduleFileTest, DuplicateUsersAreKeptInOrder) {

@@ -1,0 +1,106 @@
+// The settings' outside values: the executable's path as the system reports
+// it (any bytes, any length, in any code page), and the eight values of the
+// settings file as the INI reader returns them (any 32 bits). The directory
+// is the path's start up to a separator, never cut inside a character, and
+// every file path formed from it fits its buffer or is not formed; flags
+// become 0 or 1 and numbers stay as read, and the text written for each
+// reads back as the field. Numbers typed into the windows' boxes (any text)
+// read as the whole decimal text within 32 bits, else 0.
+#include <cerrno>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "decimal_text.h"
+#include "fuzz_support.h"
+#include "option_values.h"
+#include "path_text.h"
+
+namespace corvane {
+namespace {
+
+using fuzz::Check;
+
+constexpr const char* kFileNames[] = {"brightfen.ini", "cvdata\\cvwkcond.dat", "cvdata\\cvsche.dat",
+                                      "cvdata\\cvhelp.chm", "cvdata\\cvremind.wav"};
+
+void CheckModulePath(FuzzedDataProvider& input) {
+    const LeadByteTest leadBytes = fuzz::ChooseLeadBytes(input);
+    // The system reports the characters it wrote, terminated, or the whole
+    // buffer's size when the path was cut (then perhaps unterminated).
+    const std::string module = input.ConsumeRandomLengthString(kPathSize);
+    const auto length = static_cast<uint32_t>(module.size());
+    PathBuffer reported;
+    std::memset(reported, 0x5A, sizeof reported);
+    std::memcpy(reported, module.data(), std::min<std::size_t>(length, kPathSize));
+    if (length < kPathSize) reported[length] = '\0';
+
+    PathBuffer directory;
+    const int result = ModuleDirectory(reported, length, &directory, leadBytes);
+    const std::size_t kept = FieldLength(directory, kPathSize);
+    Check(kept < kPathSize, "the directory ends within its buffer");
+    if (result == 0) {
+        Check((length == 0 || length >= kPathSize) && kept == 0, "only an empty or cut path gives no directory");
+        return;
+    }
+    const std::size_t textLength = FieldLength(reported, length);
+    Check(kept <= textLength && std::memcmp(directory, reported, kept) == 0, "the directory is the path's start");
+    Check(kept == 0 || directory[kept - 1] == '\\' || directory[kept - 1] == '/', "the directory ends at a separator");
+    Check(fuzz::EndsOnCharacter(reported, textLength, kept, leadBytes), "the directory ends between characters");
+    for (const char* name : kFileNames) {
+        PathBuffer path;
+        std::memcpy(path, directory, kept + 1);
+        if (AppendText(path, kPathSize, name)) {
+            Check(std::strlen(path) == kept + std::strlen(name), "a file path is the directory and the name");
+        } else {
+            Check(kept + std::strlen(name) >= kPathSize && std::strcmp(path, directory) == 0,
+                  "only a file path too long is not formed");
+        }
+    }
+}
+
+void CheckStoredValues(FuzzedDataProvider& input) {
+    for (int key = 0; key < 8; ++key) {
+        const bool isFlag = input.ConsumeBool();
+        const auto stored = input.ConsumeIntegral<uint32_t>();
+        const int32_t field = OptionFromStored(isFlag, stored);
+        if (isFlag) {
+            Check(field == (stored == 1 ? 1 : 0), "a flag is set only by exactly 1");
+        } else {
+            Check(field == static_cast<int32_t>(stored), "a number stays as read");
+        }
+        char text[kOptionTextSize];
+        OptionText(isFlag, field, text);
+        Check(FieldLength(text, sizeof text) < sizeof text && ParseDecimal(text) == field,
+              "the text written reads back as the field");
+    }
+}
+
+// The whole text as a decimal number within 32 bits, worked out apart.
+int32_t ExpectedDecimal(const std::string& text) {
+    const std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (text.size() == start || text.find_first_not_of("0123456789", start) != std::string::npos) return 0;
+    errno = 0;
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    if (errno == ERANGE || value > INT32_MAX || value < INT32_MIN) return 0;
+    return static_cast<int32_t>(value);
+}
+
+void CheckTypedNumber(FuzzedDataProvider& input) {
+    const std::string typed = input.ConsumeRandomLengthString(40);
+    const std::string text = typed.c_str();  // a window's text ends at its first zero
+    Check(ParseDecimal(text.c_str()) == ExpectedDecimal(text), "a typed number reads as its whole text");
+}
+
+}  // namespace
+}  // namespace corvane
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    using namespace corvane;
+    FuzzedDataProvider input(data, size);
+    CheckModulePath(input);
+    CheckStoredValues(input);
+    CheckTypedNumber(input);
+    return 0;
+}
