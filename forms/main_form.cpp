@@ -175,24 +175,30 @@ void TfrmMain::MakeSpeedButtons() {
 
 void TfrmMain::FormCreate() {
     SetBackColor(kPageColor);
-    FIntro = std::make_unique<TfrmIntro>(Control(Id::idPnlForm));
+    FIntro.reset();
     FCM.reset();
     FUM.reset();
     FSche.reset();
     const int32_t start = Options.ShowHelp == 1 ? pgIntro : Options.FormIndex;
     FPageIndex = start;
+    // A window that starts hidden (every start but the first) makes its start
+    // page when it is first shown, so that a start at log-on does no more than
+    // it must; the page's name and number are in place at once. The schedule
+    // page is made at once all the same: opening it gives the first user a
+    // schedule, and so a reminder.
+    if (start == pgSchedule) OpenStartPage();
     if (Options.Hide == 0) {
         Options.Hide = 1;
         ShowMain();
     }
-    if (start == pgIntro) {
-        ShowPage(pgIntro);
-        SetStatus(pgIntro);
-    }
-    if (start == pgConduits) sbtnCMClick();
-    if (start == pgUsers) sbtnUMClick();
-    if (start == pgSchedule) sbtnScheClick();
+    if (!startPageMade_ && start >= pgIntro && start <= pgSchedule) SetStatus(start);
     AddTrayIcon();
+}
+
+void TfrmMain::OpenStartPage() {
+    startPageMade_ = true;
+    if (FPageIndex == pgIntro) ShowIntroPage();
+    if (FPageIndex >= pgConduits && FPageIndex <= pgSchedule) OpenPage(FPageIndex);
 }
 
 void TfrmMain::FormDestroy() {
@@ -225,6 +231,7 @@ Form* TfrmMain::PageWindow(int32_t page) const {
 
 void TfrmMain::CreatePageWindow(int32_t page) {
     HWND host = Control(Id::idPnlForm);
+    if (page == pgIntro) FIntro = std::make_unique<TfrmIntro>(host);
     if (page == pgConduits) FCM = std::make_unique<TfrmCM>(host);
     if (page == pgUsers) {
         FUM = std::make_unique<TfrmUM>(host);
@@ -241,6 +248,7 @@ void TfrmMain::CreatePageWindow(int32_t page) {
 }
 
 void TfrmMain::OpenPage(int32_t page) {
+    startPageMade_ = true;
     if (PageWindow(page) == nullptr) CreatePageWindow(page);
     ShowPage(page);
     SetStatus(page);
@@ -269,6 +277,8 @@ void TfrmMain::SchedulesMoved() {
 }
 
 void TfrmMain::ShowIntroPage() {
+    startPageMade_ = true;
+    if (!FIntro) CreatePageWindow(pgIntro);
     ShowPage(pgIntro);
     SetStatus(pgIntro);
 }
@@ -343,7 +353,10 @@ void TfrmMain::BringForward() {
 
 bool TfrmMain::Visible() const { return IsWindowVisible(Handle()) != FALSE; }
 
-void TfrmMain::SetVisible(bool visible) { ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE); }
+void TfrmMain::SetVisible(bool visible) {
+    if (visible && !startPageMade_) OpenStartPage();
+    ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE);
+}
 
 void TfrmMain::Close() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
 

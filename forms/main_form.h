@@ -74,6 +74,7 @@ public:
     void Close();
 
     int32_t PageIndex() const { return FPageIndex; }
+    // A page's window, null until it is first needed.
     TfrmIntro* IntroPage() const { return FIntro.get(); }
     TfrmCM* ConduitPage() const { return FCM.get(); }
     TfrmUM* UserPage() const { return FUM.get(); }
@@ -103,6 +104,7 @@ private:
     void AddLaidOutControls();
     void MakeSpeedButtons();
     void FormCreate();
+    void OpenStartPage();
     void AddTrayIcon();
     void RemoveTrayIcon();
     void OpenPage(int32_t page);
@@ -122,6 +124,7 @@ private:
     std::unique_ptr<TfrmSche> FSche;
     std::unique_ptr<SyncCheck> FSync;
     int32_t FPageIndex = 0;
+    bool startPageMade_ = false;
     COLORREF FButtonColors[3] = {kButtonColor, kButtonColor, kButtonColor};
     UINT taskbarCreated_ = 0;
     RunEvents runEvents_;

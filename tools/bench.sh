@@ -45,14 +45,30 @@ print("Only reading the same file's bytes: %s" % spread(read, " ms"))
 print("Load ratio: %s; aim: within %g times: %s" % (spread(ratios), aim, "met" if median <= aim else "NOT met"))
 PYTHON
 
-echo
-echo "Start-up under Wine (x86_64 build in build/bench-win64):"
+# Start-up and working set under Wine: the x86_64 build, and the i686 build
+# (the one users run) where this machine runs 32-bit programs.
+i686=false
+if tools/runs-i386.sh && [ -x /usr/lib/wine/wine ]; then i686=true; fi
 cmake --preset win64 -B build/bench-win64 >/dev/null
 cmake --build build/bench-win64 -j2 --target startup_bench >/dev/null
+if $i686; then
+    cmake --preset win32 -B build/bench-win32 >/dev/null
+    cmake --build build/bench-win32 -j2 --target startup_bench >/dev/null
+fi
 export CORVANE_WINEPREFIX=${CORVANE_WINEPREFIX:-$root/build/bench-prefix}
 # shellcheck source=tools/wine-session.sh
 . tools/wine-session.sh
 trap wine_session_stop EXIT
 trap 'exit 130' INT TERM
 wine_session_start "$root"
-/usr/lib/wine/wine64 build/bench-win64/bin/startup_bench.exe 15
+rounds=${CORVANE_START_ROUNDS:-31}
+echo
+echo "Start-up under Wine, x86_64 build (build/bench-win64):"
+/usr/lib/wine/wine64 build/bench-win64/bin/startup_bench.exe "$rounds"
+if $i686; then
+    echo
+    echo "Start-up under 32-bit Wine, i686 build (build/bench-win32):"
+    wine build/bench-win32/bin/startup_bench.exe "$rounds"
+else
+    echo "The i686 build's start-up is not measured: this machine's kernel refuses 32-bit programs."
+fi

@@ -76,11 +76,13 @@ TEST_F(MainFormTest, TheStartPageFollowsTheSettings) {
         int32_t ShowHelp, FormIndex, Hide;
         bool Visible;
         const char* Status;
-        const char* Pages;
+        const char* Pages;  // a hidden start makes its start page when first shown, but the schedule page
+        const char* PagesShown;
     } starts[] = {
-        {1, 3, 0, true, "Divu Vuri Zor!", "S---"},
-        {0, 2, 1, false, "User Management", "h-S-"},
-        {0, 7, 1, false, "lblStatus", "h---"},
+        {1, 3, 0, true, "Divu Vuri Zor!", "S---", "S---"},
+        {0, 2, 1, false, "User Management", "----", "--S-"},
+        {0, 3, 1, false, "Schedule HotSync Task", "---S", "---S"},
+        {0, 7, 1, false, "lblStatus", "----", "----"},
     };
     for (const auto& start : starts) {
         SCOPED_TRACE(start.Status);
@@ -95,6 +97,8 @@ TEST_F(MainFormTest, TheStartPageFollowsTheSettings) {
         EXPECT_EQ(form.PageIndex(), start.ShowHelp == 1 ? 0 : start.FormIndex);
         EXPECT_EQ(Options.FormIndex, form.PageIndex());
         EXPECT_EQ(Options.Hide, 1);
+        form.ShowMain();
+        EXPECT_EQ(Pages(), start.PagesShown);
         form_.reset();
         EXPECT_EQ(TrayIcon, nullptr);
     }
@@ -109,7 +113,7 @@ TEST_F(MainFormTest, PagesAreMadeOnceAndEveryChooserFollowsTheUserPage) {
     SendMessageA(Control(Id::idSbtnUM), BM_CLICK, 0, 0);
     SendMessageA(conduits, BM_CLICK, 0, 0);
     EXPECT_EQ(form_->ConduitPage(), conduitPage);
-    EXPECT_EQ(Pages(), "hShh");
+    EXPECT_EQ(Pages(), "-Shh");
     EXPECT_EQ(Status(), "Conduit Management");
     EXPECT_EQ(Options.FormIndex, 1);
     EXPECT_NE(GetFocus(), conduits);
@@ -124,7 +128,7 @@ TEST_F(MainFormTest, PagesAreMadeOnceAndEveryChooserFollowsTheUserPage) {
 }
 
 TEST_F(MainFormTest, HoverLightsTheButtonAndTheIntroductionsSection) {
-    Open();
+    Open().ShowMain();
     const auto lit = [this] {
         std::string state;
         for (int i = 0; i < 3; ++i) state += form_->ButtonCaptionColor(i) == TfrmMain::kHoverColor ? 'B' : '.';
