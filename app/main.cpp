@@ -44,6 +44,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Before anything can load a library by a bare name.
     RestrictLibrarySearch();
     if (CheckSingleInstance()) {
+        DiscardOptions();
         ShowRunningInstance();
         return 0;
     }

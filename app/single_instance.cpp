@@ -40,8 +40,9 @@ HWND FindMainWindow() {
 }  // namespace
 
 bool CheckSingleInstance() {
-    instanceMutex.Reset(CreateMutexA(nullptr, FALSE, kInstanceMutexName));
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, kInstanceMutexName);
     const DWORD error = GetLastError();
+    instanceMutex.Reset(mutex);
     return (instanceMutex && error == ERROR_ALREADY_EXISTS) || (!instanceMutex && error == ERROR_ACCESS_DENIED);
 }
 

@@ -116,6 +116,8 @@ MinuteNumber MinuteNumberOf(const char (&date)[9], const char (&time)[5]) {
 }
 
 void WriteMinuteNumber(MinuteNumber moment, char (&date)[9], char (&time)[5]) {
+    const MinuteNumber lastMinute = MinuteNumber{DayNumber(kLastYear, 12, 31)} * kMinutesPerDay - 1;
+    moment = std::clamp<MinuteNumber>(moment, 0, lastMinute);
     const MinuteNumber days = FloorDiv(moment, kMinutesPerDay);
     const auto inDay = static_cast<int32_t>(moment - days * kMinutesPerDay);
     const MinuteNumber last = DayNumber(kLastYear, 12, 31);

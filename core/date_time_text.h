@@ -66,8 +66,8 @@ MinuteNumber MinuteNumberOf(const CalendarDate& date, int32_t hour, int32_t minu
 // The moment of a date and a time text, read and brought into range as
 // ShiftDateTime reads them.
 MinuteNumber MinuteNumberOf(const char (&date)[9], const char (&time)[5]);
-// Writes a moment as date and time texts; dates beyond the writable range stop
-// at its nearer end.
+// Writes a moment as date and time texts; moments beyond the writable range
+// stop at its nearer end.
 void WriteMinuteNumber(MinuteNumber moment, char (&date)[9], char (&time)[5]);
 
 }  // namespace corvane

@@ -26,10 +26,10 @@ inline constexpr MinuteNumber kClockCorrection = kMinutesPerDay;
 
 class DueClock {
 public:
-    // `start`: the clock soon after the start-up catch-up, which moved every
-    // schedule before its own minute on. That minute may be the one before
-    // `start`, so the first check covers it too.
-    explicit DueClock(const LocalTime& start) : checkedThrough_(MinuteNumberOf(start) - 2) {}
+    // `start`: a clock reading taken before the start-up catch-up, which
+    // moved every schedule before its own minute on; the first check covers
+    // everything from `start`'s minute.
+    explicit DueClock(const LocalTime& start) : checkedThrough_(MinuteNumberOf(start) - 1) {}
 
     // The minutes up to `now` not checked yet, which then count as checked.
     // Empty when the clock went back.

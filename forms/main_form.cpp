@@ -8,6 +8,7 @@
 #include "controls.h"
 #include "data_paths.h"
 #include "icon_win.h"
+#include "local_clock.h"
 #include "intro_form.h"
 #include "options.h"
 #include "product.h"
@@ -146,10 +147,12 @@ TfrmMain::TfrmMain(RunEvents events) : runEvents_(std::move(events)) {
     CreateTopLevel(windowClass, App().Handle(), kMainCaption, kClientWidth, kClientHeight, kStyle, 0);
     App().SetMainWindow(Handle());
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    // A second start may run at a lower integrity level than this instance.
+    ChangeWindowMessageFilterEx(Handle(), WM_SHOWMAIN, MSGFLT_ALLOW, nullptr);
     AddLaidOutControls();
     MakeSpeedButtons();
     // Reminders come from start-up on, whichever page is open.
-    FSync = std::make_unique<SyncCheck>(Handle(), Ui().Now());
+    FSync = std::make_unique<SyncCheck>(Handle(), ProcessStartTime());
     FSync->SetSchedulesMoved([this] { SchedulesMoved(); });
     StartTimer(SyncCheck::kSyncTimer, SyncCheck::kSyncInterval);
     FormCreate();

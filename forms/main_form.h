@@ -41,7 +41,8 @@ struct RunEvents {
 class TfrmMain : public Form {
 public:
     // Creates the window as the application's main window and runs FormCreate:
-    // the start page, the first start's showing, the notification-area icon.
+    // the start page (made now, or when a hidden window is first shown), the
+    // first start's showing, the notification-area icon.
     // `events` are in force from the start: adding the icon already lets
     // messages from other programs in.
     explicit TfrmMain(RunEvents events = {});
@@ -84,7 +85,6 @@ public:
     // The end of the window's part of the run: frees the shared user list and
     // removes the notification-area icon.
     void FormDestroy();
-    SyncCheck* Sync() const { return FSync.get(); }
 
     enum ControlId {
         idImgTitleLeft = 10, idImgTitleCenter, idImgTitleRight, idLblHome, idLblStatus, idImgClose, idLblClose,

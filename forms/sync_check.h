@@ -16,7 +16,7 @@ namespace corvane {
 class SyncCheck {
 public:
     // `owner`: the window that owns the reminders and runs the minute timer;
-    // `start`: the clock soon after the start-up catch-up.
+    // `start`: a clock reading taken before the start-up catch-up.
     SyncCheck(HWND owner, const LocalTime& start);
 
     // Run after a reminder has moved schedules on, so that a page that shows

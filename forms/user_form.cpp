@@ -146,9 +146,9 @@ void TfrmUM::lblUserDelClick() {
     const UserRecord* user = SelectedUser();
     if (index < 0 || user == nullptr) return;
     const uint32_t userId = user->UserID;
+    const std::string name(user->UserName, FieldLength(user->UserName, sizeof user->UserName));
     const std::string question = DeleteQuestion(user->UserName, IsChecked(Control(Id::idRbtnUser)));
     if (Ui().ShowMessage(Handle(), question.c_str(), "Delete User", MB_OKCANCEL | MB_ICONWARNING) != IDOK) return;
-    const std::string name(user->UserName, FieldLength(user->UserName, sizeof user->UserName));
     if (UserListDelete(*Shared.Users, userId) != 1) {
         ShowUserDataRefusal(Handle(), "delete", name.c_str());
         return;

@@ -7,4 +7,8 @@ namespace corvane {
 
 LocalTime ReadLocalClock();
 
+// The local clock when this process started: earlier than any reading the
+// process takes itself.
+LocalTime ProcessStartTime();
+
 }  // namespace corvane

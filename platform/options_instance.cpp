@@ -27,6 +27,8 @@ const OptionsLifetime optionsLifetime;
 
 }  // namespace
 
+void DiscardOptions() { optionsFinished = true; }
+
 void FinishOptions() {
     if (optionsFinished) return;
     optionsFinished = true;

@@ -8,4 +8,8 @@ namespace corvane {
 // must end before the process does (the session is ending).
 void FinishOptions();
 
+// Ends the settings' life without writing them: for a second start, which
+// must never write over what the running instance saves.
+void DiscardOptions();
+
 }  // namespace corvane
