@@ -6,6 +6,7 @@
 
 #include "application.h"
 #include "controls.h"
+#include "disabled_scope.h"
 #include "list_view.h"
 #include "options.h"
 #include "palm_libraries.h"
@@ -66,23 +67,6 @@ void SetRowMarker(HWND list, int row, bool applied) {
 }
 
 bool UpdatesPermanent() { return Options.UpdatePermanent == 1; }
-
-// Keeps a window disabled for its lifetime, when it was enabled before.
-class DisabledScope {
-public:
-    explicit DisabledScope(HWND window) : window_(window), wasEnabled_(window != nullptr && IsWindowEnabled(window)) {
-        if (wasEnabled_) EnableWindow(window_, FALSE);
-    }
-    ~DisabledScope() {
-        if (wasEnabled_ && IsWindow(window_)) EnableWindow(window_, TRUE);
-    }
-    DisabledScope(const DisabledScope&) = delete;
-    DisabledScope& operator=(const DisabledScope&) = delete;
-
-private:
-    HWND window_;
-    bool wasEnabled_;
-};
 
 }  // namespace
 

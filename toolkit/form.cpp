@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "application.h"
+#include "disabled_scope.h"
 
 namespace corvane {
 namespace {
@@ -340,40 +341,21 @@ void Form::FocusFirstControl() {
 
 namespace {
 
-struct DisabledWindows {
-    HWND Except;
-    std::vector<HWND> Windows;
-};
-
-BOOL CALLBACK DisableWindow(HWND window, LPARAM data) {
-    auto* disabled = reinterpret_cast<DisabledWindows*>(data);
-    if (window != disabled->Except && IsWindowEnabled(window)) {
-        EnableWindow(window, FALSE);
-        disabled->Windows.push_back(window);
-    }
-    return TRUE;
-}
-
-// Disables every other enabled top-level window of the thread while a modal
-// window runs, and enables exactly those again afterwards.
+// While a modal window runs: every other window of the thread disabled, and
+// the window known to the application so that closing the program can end it.
 class ModalScope {
 public:
-    explicit ModalScope(HWND modal) : disabled_{modal, {}} {
-        EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled_));
+    explicit ModalScope(HWND modal) : modal_(modal), disabled_(DisabledScope::ThreadWindowsBut{modal}) {
         App().ModalStarted(modal);
     }
-    ~ModalScope() {
-        App().ModalEnded(disabled_.Except);
-        for (HWND window : disabled_.Windows) {
-            if (IsWindow(window)) EnableWindow(window, TRUE);
-        }
-    }
+    ~ModalScope() { App().ModalEnded(modal_); }
     ModalScope(const ModalScope&) = delete;
     ModalScope& operator=(const ModalScope&) = delete;
 
 private:
-    DisabledWindows disabled_;
+    HWND modal_;
     NestedLoop loop_;
+    DisabledScope disabled_;
 };
 
 }  // namespace
