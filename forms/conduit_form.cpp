@@ -34,7 +34,7 @@ const ControlSpec kControls[] = {
 // The chooser and the list show data, in the form's plain font.
 const ControlSpec kDataControls[] = {
     {ControlKind::ComboList, Id::idCbUser, 94, 6, 176, 21},
-    {ControlKind::ListViewReport, Id::idLvCond, 12, 40, 268, 168},
+    {ControlKind::ListViewReport, Id::idLvCond, 6, 40, 280, 168},
 };
 
 const ControlSpec kCustomLabel = {ControlKind::Label, Id::idLblCustom, 52, 245, 42, 13, "Custom"};
@@ -68,6 +68,13 @@ void SetRowMarker(HWND list, int row, bool applied) {
 
 bool UpdatesPermanent() { return Options.UpdatePermanent == 1; }
 
+// The action column shows each of these whole; the type column takes the rest.
+void FitColumns(HWND list) {
+    const char* const actions[] = {ActionTextOf(saSynchronize), ActionTextOf(saPCToHH), ActionTextOf(saHHToPC),
+                                   ActionTextOf(saDoNothing), ActionTextOf(-1)};
+    FitListColumns(list, colAction, actions, std::size(actions), colType);
+}
+
 }  // namespace
 
 TfrmCM::TfrmCM(HWND host) {
@@ -87,6 +94,7 @@ TfrmCM::TfrmCM(HWND host) {
     AddListColumn(list, colType, "Type", 115);
     AddListColumn(list, colAction, "Current Action", 130);
     AddListColumn(list, colIndex, "Index", 0);
+    FitColumns(list);
     SetTabOrder({Id::idCbUser, Id::idLvCond, Id::idCbPermanent});
     FormCreate();
 }
@@ -162,6 +170,7 @@ void TfrmCM::FillConduitView(const ConduitList* list, HWND view, uint32_t userId
         SetRowChecked(view, row, enabled);
         SetListCell(view, row, colAction, ActionTextOf(action));
     }
+    FitColumns(view);
     if (ListRowCount(view) > 0) SelectListRow(view, 0);
 }
 

@@ -38,9 +38,9 @@ const ControlSpec kControls[] = {
     {ControlKind::Image, Id::idImgDetail, 327, 10, 55, 23, IDB_BUTTON, Id::idPnlTop},
     {ControlKind::ListViewIcons, Id::idLvUser, 18, 2, 366, 67, "", Id::idPnlUser},
     {ControlKind::RadioButton, Id::idRbtnNow, 15, 0, 138, 17, "Start HotSync Now", Id::idPnlMain, WS_GROUP | WS_TABSTOP},
-    {ControlKind::RadioButton, Id::idRbtnLater, 15, 20, 122, 17, "Remind me after ", Id::idPnlMain},
-    {ControlKind::Edit, Id::idEdtMin, 136, 18, 49, 21, "", Id::idPnlMain},
-    {ControlKind::Label, Id::idLblMin, 196, 23, 48, 13, "minutes.", Id::idPnlMain},
+    {ControlKind::RadioButton, Id::idRbtnLater, 15, 20, 121, 17, "Remind me after ", Id::idPnlMain},
+    {ControlKind::Edit, Id::idEdtMin, 136, 18, 49, 21, "", Id::idPnlMain, 0, Id::idRbtnLater},
+    {ControlKind::Label, Id::idLblMin, 196, 23, 48, 13, "minutes.", Id::idPnlMain, 0, Id::idEdtMin},
     {ControlKind::RadioButton, Id::idRbtnNo, 15, 42, 194, 17, "I see, don't remind me again.", Id::idPnlMain},
     {ControlKind::Image, Id::idImgClose, 270, 64, 116, 23, IDB_LINK, Id::idPnlMain, WS_GROUP},
 };

@@ -176,6 +176,13 @@ HWND Form::Control(int id) const {
     return nullptr;
 }
 
+int Form::GrowthOf(int id) const {
+    for (const OwnControl& control : controls_) {
+        if (control.Id == id) return std::max(0, static_cast<int>(RectInParent(control.Handle).right) - control.LayoutRight);
+    }
+    return 0;
+}
+
 HWND Form::ParentOf(const ControlSpec& layout) const {
     if (layout.Parent == 0) return Handle();
     HWND panel = Control(layout.Parent);
@@ -211,9 +218,11 @@ void Form::LoadPicture(const ControlSpec& layout, HWND control) {
 
 HWND Form::AddControl(const ControlSpec& layout, const ControlLook& look) {
     if (Handle() == nullptr) return nullptr;
-    HWND control = CreateControl(layout, ParentOf(layout));
+    ControlSpec placed = layout;
+    if (layout.Follows != 0) placed.X += GrowthOf(layout.Follows);
+    HWND control = CreateControl(placed, ParentOf(placed));
     if (control == nullptr) return nullptr;
-    controls_.push_back({layout.Id, control});
+    controls_.push_back({layout.Id, control, placed.X + layout.Width});
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(look.Font)), FALSE);
     if (layout.Kind == ControlKind::Label || TakesFormColors(layout.Kind)) {
         looks_.push_back(std::make_unique<ControlLook>(look));
@@ -468,7 +477,8 @@ void Form::DrawLabel(const DRAWITEMSTRUCT& item) const {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, look->Text);
     HGDIOBJ previousFont = SelectObject(dc, Font(look->Font));
-    DrawTextA(dc, text, -1, &area, look->Align | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    const UINT lines = look->Wrap ? DT_WORDBREAK : DT_SINGLELINE | DT_END_ELLIPSIS;
+    DrawTextA(dc, text, -1, &area, look->Align | lines | DT_NOPREFIX);
     SelectObject(dc, previousFont);
 }
 

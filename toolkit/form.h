@@ -43,6 +43,9 @@ struct ControlSpec {
     const char* Text = "";
     int Parent = 0;  // the id of the panel that holds it; 0: the form itself
     DWORD Style = 0;  // styles beyond the kind's own
+    // The id of a control before it on its line, added earlier: when that one
+    // has grown to the right (or moved) for its text, this one moves as far.
+    int Follows = 0;
 };
 
 // How a label or a coloured button-like control looks.
@@ -53,6 +56,7 @@ struct ControlLook {
     bool HandCursor = false;
     UINT Align = DT_LEFT;
     int Backdrop = 0;  // a label over an image: the image's id; its bitmap is painted behind the text
+    bool Wrap = false;  // a paragraph: the text wraps at spaces over the label's lines
     int LayoutLeft = -1;  // set by the form: the label's place and width as laid out, before it is fitted to its text
     int LayoutWidth = 0;
 };
@@ -130,9 +134,12 @@ private:
     struct OwnControl {
         int Id;
         HWND Handle;
+        int LayoutRight;  // the right edge the layout gave it
     };
 
     HWND ParentOf(const ControlSpec& layout) const;
+    // How far a control's right edge now lies right of where its layout put it.
+    int GrowthOf(int id) const;
     HWND CreateControl(const ControlSpec& layout, HWND parent);
     void LoadPicture(const ControlSpec& layout, HWND control);
     void FitLabel(HWND label);
