@@ -53,9 +53,7 @@ const std::string& SupportText() {
 }  // namespace
 
 TfrmIntro::TfrmIntro(HWND host) {
-    RECT area{};
-    GetClientRect(host, &area);
-    CreatePage("TfrmIntro", host, area.right, area.bottom);
+    CreatePage("TfrmIntro", host);
     SetWindowTextA(Handle(), "Introduction to Corvane");
     ControlLook plain;
     plain.Font = FontKind::Normal;

@@ -11,6 +11,7 @@
 #include "date_time_text.h"
 #include "decimal_text.h"
 #include "desktop_path.h"
+#include "dpi.h"
 #include "fixed_text.h"
 #include "options.h"
 #include "resource_ids.h"
@@ -83,8 +84,10 @@ TfrmRemind::TfrmRemind(HWND owner) {
     AddControl(kCloseLabel, link);
     // The list view shares the image list (LVS_SHAREIMAGELISTS), so it is ours to destroy; the list keeps its own
     // copy of the icon.
-    imglUser_ = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 0);
-    if (auto icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), IDI_USER, IMAGE_ICON, 32, 32, 0))) {
+    const int iconSize = Scaled(32);
+    imglUser_ = ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, 1, 0);
+    if (auto icon = static_cast<HICON>(
+            LoadImageA(GetModuleHandleA(nullptr), IDI_USER, IMAGE_ICON, iconSize, iconSize, 0))) {
         ImageList_AddIcon(imglUser_, icon);
         DestroyIcon(icon);
     }
@@ -114,8 +117,7 @@ bool TfrmRemind::UserListShown() const { return IsShown(Control(Id::idPnlUser));
 
 void TfrmRemind::LayOutPanels(bool userListShown) {
     ShowControl(Control(Id::idPnlUser), userListShown);
-    SetWindowPos(Control(Id::idPnlMain), nullptr, 0, kTopHeight + (userListShown ? kUserHeight : 0), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveControl(Id::idPnlMain, 0, kTopHeight + (userListShown ? kUserHeight : 0));
     SetClientHeight(kClientHeight - (userListShown ? 0 : kUserHeight));
 }
 

@@ -3,7 +3,9 @@
 // other top-level windows. The form paints its labels, colours its radio
 // buttons, check boxes and group boxes, gives clickable labels a hand cursor,
 // runs its timers, keeps the keyboard focus across deactivation, and hands
-// control events to the virtual handlers a window overrides.
+// control events to the virtual handlers a window overrides. Every layout
+// value a form is given (places, sizes, client areas) is in pixels at 96 DPI:
+// the form scales them to the screen (dpi.h).
 #pragma once
 
 #include <windows.h>
@@ -72,6 +74,8 @@ public:
     bool CreatePage(const char* className, HWND host, int width, int height) {
         return CreatePage(WindowClass{className}, host, width, height);
     }
+    // A borderless child page that fills `host`'s client area.
+    bool CreatePage(const char* className, HWND host);
     // A fixed-size dialog with a close box, owned by the top-level window of
     // `owner`, centred on the screen, hidden until shown.
     bool CreateDialogWindow(const char* className, HWND owner, const char* caption, int clientWidth, int clientHeight,
@@ -99,6 +103,8 @@ public:
 
     // Resizes the form's client area height, keeping its width and place.
     void SetClientHeight(int height);
+    // Moves a control to `x`, `y` of its parent, keeping its size.
+    void MoveControl(int id, int x, int y);
 
     // Shows the form modally: every other enabled top-level window of the
     // thread is disabled until it ends, and the application's task-bar entry
@@ -140,7 +146,8 @@ private:
     HWND ParentOf(const ControlSpec& layout) const;
     // How far a control's right edge now lies right of where its layout put it.
     int GrowthOf(int id) const;
-    HWND CreateControl(const ControlSpec& layout, HWND parent);
+    // `shift`: screen pixels to the right of its layout place.
+    HWND CreateControl(const ControlSpec& layout, int shift, HWND parent);
     void LoadPicture(const ControlSpec& layout, HWND control);
     void FitLabel(HWND label);
     int RoomToTheRight(HWND label, const RECT& own) const;

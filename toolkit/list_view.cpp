@@ -1,19 +1,21 @@
 #include "list_view.h"
 
+#include "dpi.h"
+
 namespace corvane {
 
 void AddListColumn(HWND list, int index, const char* caption, int width) {
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     column.pszText = const_cast<char*>(caption);
-    column.cx = width;
+    column.cx = Scaled(width);
     column.iSubItem = index;
     SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
 }
 
 namespace {
 
-// Room a cell leaves around its text, as the list's own column sizing does.
+// Room a cell leaves around its text, as the list's own column sizing does (at 96 DPI).
 constexpr int kCellMargin = 12;
 
 std::string ColumnCaption(HWND list, int column) {
@@ -45,8 +47,8 @@ int FirstColumnIndent(HWND list) {
 
 int ListCellWidth(HWND list, int column, const char* text) {
     const int indent = column == 0 ? FirstColumnIndent(list) : 0;
-    const int cell = indent + ListView_GetStringWidth(list, text) + kCellMargin;
-    const int caption = ListView_GetStringWidth(list, ColumnCaption(list, column).c_str()) + kCellMargin;
+    const int cell = indent + ListView_GetStringWidth(list, text) + Scaled(kCellMargin);
+    const int caption = ListView_GetStringWidth(list, ColumnCaption(list, column).c_str()) + Scaled(kCellMargin);
     return cell > caption ? cell : caption;
 }
 

@@ -9,7 +9,7 @@
 
 namespace corvane {
 
-// Adds a column; a width of 0 keeps a column of data the person never sees
+// Adds a column `width` pixels wide at 96 DPI; a width of 0 keeps a column of data the person never sees
 // (the list refuses to let it be dragged open: see RefusesColumnTrack).
 void AddListColumn(HWND list, int index, const char* caption, int width);
 

@@ -10,6 +10,8 @@
 #include "about_form.h"
 #include "application.h"
 #include "conduit_form.h"
+#include "controls.h"
+#include "dpi.h"
 #include "intro_form.h"
 #include "list_view.h"
 #include "main_form.h"
@@ -22,6 +24,8 @@
 #include "shared_lists.h"
 #include "user_form.h"
 #include "user_props_form.h"
+#include "program_driver.h"
+#include "win_handles.h"
 
 namespace corvane {
 namespace {
@@ -80,12 +84,6 @@ bool IsClass(HWND window, const char* name) { return lstrcmpiA(ClassOf(window).c
 
 DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)); }
 
-std::string TextOf(HWND window) {
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 // `text` laid out in the control's own font within `width`, wrapped at spaces.
 SIZE TextExtent(HWND control, const std::string& text, int width) {
     HDC dc = GetDC(control);
@@ -117,12 +115,13 @@ RECT RectIn(HWND window, HWND ancestor) {
 }
 
 bool Overlap(const RECT& a, const RECT& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    RECT common;
+    return IntersectRect(&common, &a, &b) != FALSE;
 }
 
 bool Contains(const RECT& outer, const RECT& inner) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
+    RECT both;
+    return UnionRect(&both, &outer, &inner) && EqualRect(&both, &outer);
 }
 
 std::string Describe(HWND control) { return ClassOf(control) + " \"" + TextOf(control) + '"'; }
@@ -246,7 +245,9 @@ protected:
         Options = TOptions{};
         Shared.Schedules = std::make_unique<ScheduleList>();
         Shared.Users = UserListCreate();
-        host_ = CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 300, 460, nullptr, nullptr, nullptr, nullptr);
+        // Room for any page at the screen's scaling.
+        host_ = CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, Scaled(300), Scaled(460), nullptr, nullptr,
+                                nullptr, nullptr);
     }
     void TearDown() override {
         DestroyWindow(host_);
@@ -273,6 +274,42 @@ TEST_F(LabelFitTest, EveryTextIsWholeAndEveryControlInItsOwnPlace) {
         ASSERT_TRUE(window->Created());
         for (const std::string& fault : LayoutFaults(window->Handle())) ADD_FAILURE() << fault;
     }
+}
+
+// Sets the screen's scaling of the programs started from now on (Wine reads
+// it at each start) and puts back the one before when it goes.
+class ScreenScaling {
+public:
+    explicit ScreenScaling(DWORD dpi) {
+        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                        nullptr, key_.Receive(), nullptr);
+        DWORD size = sizeof before_;
+        had_ = RegQueryValueExA(key_.Get(), "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&before_), &size) == 0;
+        RegSetValueExA(key_.Get(), "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    }
+    ~ScreenScaling() {
+        if (!had_) RegDeleteValueA(key_.Get(), "LogPixels");
+        if (had_) RegSetValueExA(key_.Get(), "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&before_), 4);
+    }
+
+private:
+    RegistryKey key_;
+    DWORD before_ = 0;
+    bool had_ = false;
+};
+
+// The same walk in a copy of this test program started at 150 %.
+TEST(LabelFitAtScaling, EveryTextIsWholeAt150Percent) {
+    if (GetEnvironmentVariableA("CORVANE_TEST_DPI", nullptr, 0) > 0) GTEST_SKIP() << "already the scaled copy";
+    char self[MAX_PATH] = "";
+    ASSERT_GT(GetModuleFileNameA(nullptr, self, MAX_PATH), 0u);
+    const ScreenScaling scaling(144);
+    SetEnvironmentVariableA("CORVANE_TEST_DPI", "144");
+    testing::ProgramRun copy;
+    const bool started = copy.Start(self, "--gtest_filter=LabelFitTest.EveryTextIsWholeAndEveryControlInItsOwnPlace");
+    SetEnvironmentVariableA("CORVANE_TEST_DPI", nullptr);
+    ASSERT_TRUE(started);
+    EXPECT_EQ(0u, copy.ExitCode(120000)) << "the windows at 150 % (above)";
 }
 
 }  // namespace
