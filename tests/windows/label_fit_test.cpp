@@ -129,20 +129,17 @@ std::string Describe(HWND control) { return ClassOf(control) + " \"" + TextOf(co
 // A page hosted in another window is a form of its own, checked as a whole.
 bool IsPage(HWND window) { return Window::FromHandle(window) != nullptr; }
 
+BOOL CALLBACK CollectLaidOut(HWND window, LPARAM list) {
+    HWND parent = GetParent(window);
+    if (IsPage(parent) || IsClass(parent, "CorvanePanel")) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 // The controls a form is made of, its pages' and panels' too; not the parts
 // a control makes of itself (a picker's arrows, a list's header).
 std::vector<HWND> LaidOutControls(HWND form) {
     std::vector<HWND> found;
-    EnumChildWindows(
-        form,
-        [](HWND window, LPARAM list) {
-            HWND parent = GetParent(window);
-            if (IsPage(parent) || IsClass(parent, "CorvanePanel")) {
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(form, CollectLaidOut, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
@@ -223,10 +220,25 @@ void CheckOverlap(HWND control, std::vector<std::string>& faults) {
     }
 }
 
+// A window with an icon of its own shows it at the size the system asks for its title bar.
+void CheckSmallIcon(HWND form, std::vector<std::string>& faults) {
+    ICONINFO info{};
+    const auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(form, GCLP_HICONSM));
+    if (icon == nullptr || !GetIconInfo(icon, &info)) return;
+    BITMAP picture{};
+    GetObjectA(info.hbmMask, sizeof picture, &picture);
+    if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    if (picture.bmWidth != GetSystemMetrics(SM_CXSMICON)) {
+        faults.push_back("small icon " + std::to_string(picture.bmWidth) + " pixels wide");
+    }
+}
+
 // Every fault of a form's layout: cut texts and cells, controls outside their
-// window, overlapping controls.
+// window, overlapping controls, an icon of the wrong size.
 std::vector<std::string> LayoutFaults(HWND form) {
     std::vector<std::string> faults;
+    CheckSmallIcon(form, faults);
     for (HWND control : LaidOutControls(form)) {
         if (!(StyleOf(control) & WS_VISIBLE) || IsPage(control)) continue;
         CheckText(control, faults);
