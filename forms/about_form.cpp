@@ -19,7 +19,8 @@ const ControlSpec kPlainLabels[] = {
     {ControlKind::Label, Id::idLabel3, 89, 66, 86, 13, "All rights reserved."},
     {ControlKind::Label, Id::idLabel4, 87, 86, 122, 13, "For more information, visit "},
 };
-const ControlSpec kHomeLink = {ControlKind::Label, Id::idLabel5, 213, 86, 82, 13, HomePageShown()};
+// On the line below the sentence it ends: the two do not fit on one line of the box.
+const ControlSpec kHomeLink = {ControlKind::Label, Id::idLabel5, 87, 101, 82, 13, HomePageShown()};
 const ControlSpec kOk = {ControlKind::Button, Id::idBtnOK, 260, 117, 75, 25, "&OK"};
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "application.h"
 #include "controls.h"
+#include "disabled_scope.h"
 #include "list_view.h"
 #include "options.h"
 #include "palm_libraries.h"
@@ -33,7 +34,7 @@ const ControlSpec kControls[] = {
 // The chooser and the list show data, in the form's plain font.
 const ControlSpec kDataControls[] = {
     {ControlKind::ComboList, Id::idCbUser, 94, 6, 176, 21},
-    {ControlKind::ListViewReport, Id::idLvCond, 12, 40, 268, 168},
+    {ControlKind::ListViewReport, Id::idLvCond, 6, 40, 280, 168},
 };
 
 const ControlSpec kCustomLabel = {ControlKind::Label, Id::idLblCustom, 52, 245, 42, 13, "Custom"};
@@ -67,22 +68,12 @@ void SetRowMarker(HWND list, int row, bool applied) {
 
 bool UpdatesPermanent() { return Options.UpdatePermanent == 1; }
 
-// Keeps a window disabled for its lifetime, when it was enabled before.
-class DisabledScope {
-public:
-    explicit DisabledScope(HWND window) : window_(window), wasEnabled_(window != nullptr && IsWindowEnabled(window)) {
-        if (wasEnabled_) EnableWindow(window_, FALSE);
-    }
-    ~DisabledScope() {
-        if (wasEnabled_ && IsWindow(window_)) EnableWindow(window_, TRUE);
-    }
-    DisabledScope(const DisabledScope&) = delete;
-    DisabledScope& operator=(const DisabledScope&) = delete;
-
-private:
-    HWND window_;
-    bool wasEnabled_;
-};
+// The action column shows each of these whole; the type column takes the rest.
+void FitColumns(HWND list) {
+    const char* const actions[] = {ActionTextOf(saSynchronize), ActionTextOf(saPCToHH), ActionTextOf(saHHToPC),
+                                   ActionTextOf(saDoNothing), ActionTextOf(-1)};
+    FitListColumns(list, colAction, actions, std::size(actions), colType);
+}
 
 }  // namespace
 
@@ -103,6 +94,7 @@ TfrmCM::TfrmCM(HWND host) {
     AddListColumn(list, colType, "Type", 115);
     AddListColumn(list, colAction, "Current Action", 130);
     AddListColumn(list, colIndex, "Index", 0);
+    FitColumns(list);
     SetTabOrder({Id::idCbUser, Id::idLvCond, Id::idCbPermanent});
     FormCreate();
 }
@@ -178,6 +170,7 @@ void TfrmCM::FillConduitView(const ConduitList* list, HWND view, uint32_t userId
         SetRowChecked(view, row, enabled);
         SetListCell(view, row, colAction, ActionTextOf(action));
     }
+    FitColumns(view);
     if (ListRowCount(view) > 0) SelectListRow(view, 0);
 }
 

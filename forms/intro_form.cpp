@@ -13,19 +13,22 @@ using Id = TfrmIntro::ControlId;
 
 const ControlSpec kTitle = {ControlKind::Label, Id::idLblTitle, 18, 11, 161, 16, "Welcome to Corvane!"};
 
+// The first line of each paragraph has room for a second: it wraps there when
+// the font is wider than the one the page was drawn for, and what follows sits
+// one line lower than on the original page.
 const ControlSpec kPlainLabels[] = {
-    {ControlKind::Label, Id::idLblMain1, 18, 28, 242, 13, "Corvane is a handy tool to manage your HotSync "},
-    {ControlKind::Label, Id::idLblMain2, 18, 42, 134, 13, "job with Palm devices easily."},
-    {ControlKind::Label, Id::idLblCM2, 18, 75, 237, 13, "This utility helps you manage the installed conduits"},
-    {ControlKind::Label, Id::idLblCM3, 18, 88, 58, 13, "on your PC. "},
-    {ControlKind::Label, Id::idLblUM2, 18, 122, 245, 13, "Manage the users in your Palm Desktop application."},
-    {ControlKind::Label, Id::idLblSche2, 18, 159, 199, 13, "Schedule your HotSync task as you need."},
+    {ControlKind::Label, Id::idLblMain1, 18, 28, 242, 26, "Corvane is a handy tool to manage your HotSync "},
+    {ControlKind::Label, Id::idLblMain2, 18, 55, 134, 13, "job with Palm devices easily."},
+    {ControlKind::Label, Id::idLblCM2, 18, 88, 237, 26, "This utility helps you manage the installed conduits"},
+    {ControlKind::Label, Id::idLblCM3, 18, 114, 58, 13, "on your PC. "},
+    {ControlKind::Label, Id::idLblUM2, 18, 148, 245, 26, "Manage the users in your Palm Desktop application."},
+    {ControlKind::Label, Id::idLblSche2, 18, 198, 199, 13, "Schedule your HotSync task as you need."},
 };
 
 const ControlSpec kBoldLabels[] = {
-    {ControlKind::Label, Id::idLblCM1, 18, 62, 124, 13, "Conduit Management:"},
-    {ControlKind::Label, Id::idLblUM1, 18, 107, 107, 13, "User Management:"},
-    {ControlKind::Label, Id::idLblSche1, 18, 144, 110, 13, "HotSync Schedule:"},
+    {ControlKind::Label, Id::idLblCM1, 18, 75, 124, 13, "Conduit Management:"},
+    {ControlKind::Label, Id::idLblUM1, 18, 133, 107, 13, "User Management:"},
+    {ControlKind::Label, Id::idLblSche1, 18, 183, 110, 13, "HotSync Schedule:"},
 };
 
 const ControlSpec kShowAtStartup = {ControlKind::CheckBox, Id::idCbxShow, 18, 252, 152, 17,
@@ -50,12 +53,11 @@ const std::string& SupportText() {
 }  // namespace
 
 TfrmIntro::TfrmIntro(HWND host) {
-    RECT area{};
-    GetClientRect(host, &area);
-    CreatePage("TfrmIntro", host, area.right, area.bottom);
+    CreatePage("TfrmIntro", host);
     SetWindowTextA(Handle(), "Introduction to Corvane");
     ControlLook plain;
     plain.Font = FontKind::Normal;
+    plain.Wrap = true;
     ControlLook bold;
     bold.Font = FontKind::Bold;
     // One at a time: no label shares its line with another control, so none needs fitting again.
@@ -68,7 +70,9 @@ TfrmIntro::TfrmIntro(HWND host) {
     support.Text = kSupportColor;
     support.Font = FontKind::Link;
     support.HandCursor = true;
-    AddControl({ControlKind::Label, Id::idLblSupport, 18, 232, 198, 13, SupportText().c_str()}, support);
+    support.Wrap = true;
+    // Two lines, ending where the original's one line did.
+    AddControl({ControlKind::Label, Id::idLblSupport, 18, 219, 198, 26, SupportText().c_str()}, support);
     HWND box = AddControl(kShowAtStartup, plain);
     SetWindowLongPtrA(box, GWL_STYLE, GetWindowLongPtrA(box, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP));
     FormCreate();

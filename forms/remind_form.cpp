@@ -11,6 +11,7 @@
 #include "date_time_text.h"
 #include "decimal_text.h"
 #include "desktop_path.h"
+#include "dpi.h"
 #include "fixed_text.h"
 #include "options.h"
 #include "resource_ids.h"
@@ -38,9 +39,9 @@ const ControlSpec kControls[] = {
     {ControlKind::Image, Id::idImgDetail, 327, 10, 55, 23, IDB_BUTTON, Id::idPnlTop},
     {ControlKind::ListViewIcons, Id::idLvUser, 18, 2, 366, 67, "", Id::idPnlUser},
     {ControlKind::RadioButton, Id::idRbtnNow, 15, 0, 138, 17, "Start HotSync Now", Id::idPnlMain, WS_GROUP | WS_TABSTOP},
-    {ControlKind::RadioButton, Id::idRbtnLater, 15, 20, 122, 17, "Remind me after ", Id::idPnlMain},
-    {ControlKind::Edit, Id::idEdtMin, 136, 18, 49, 21, "", Id::idPnlMain},
-    {ControlKind::Label, Id::idLblMin, 196, 23, 48, 13, "minutes.", Id::idPnlMain},
+    {ControlKind::RadioButton, Id::idRbtnLater, 15, 20, 121, 17, "Remind me after ", Id::idPnlMain},
+    {ControlKind::Edit, Id::idEdtMin, 136, 18, 49, 21, "", Id::idPnlMain, 0, Id::idRbtnLater},
+    {ControlKind::Label, Id::idLblMin, 196, 23, 48, 13, "minutes.", Id::idPnlMain, 0, Id::idEdtMin},
     {ControlKind::RadioButton, Id::idRbtnNo, 15, 42, 194, 17, "I see, don't remind me again.", Id::idPnlMain},
     {ControlKind::Image, Id::idImgClose, 270, 64, 116, 23, IDB_LINK, Id::idPnlMain, WS_GROUP},
 };
@@ -83,8 +84,10 @@ TfrmRemind::TfrmRemind(HWND owner) {
     AddControl(kCloseLabel, link);
     // The list view shares the image list (LVS_SHAREIMAGELISTS), so it is ours to destroy; the list keeps its own
     // copy of the icon.
-    imglUser_ = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 0);
-    if (auto icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), IDI_USER, IMAGE_ICON, 32, 32, 0))) {
+    const int iconSize = Scaled(32);
+    imglUser_ = ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, 1, 0);
+    if (auto icon = static_cast<HICON>(
+            LoadImageA(GetModuleHandleA(nullptr), IDI_USER, IMAGE_ICON, iconSize, iconSize, 0))) {
         ImageList_AddIcon(imglUser_, icon);
         DestroyIcon(icon);
     }
@@ -114,8 +117,7 @@ bool TfrmRemind::UserListShown() const { return IsShown(Control(Id::idPnlUser));
 
 void TfrmRemind::LayOutPanels(bool userListShown) {
     ShowControl(Control(Id::idPnlUser), userListShown);
-    SetWindowPos(Control(Id::idPnlMain), nullptr, 0, kTopHeight + (userListShown ? kUserHeight : 0), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveControl(Id::idPnlMain, 0, kTopHeight + (userListShown ? kUserHeight : 0));
     SetClientHeight(kClientHeight - (userListShown ? 0 : kUserHeight));
 }
 

@@ -40,7 +40,7 @@ const ControlSpec kControls[] = {
     {ControlKind::Label, Id::idLblDays, kGroupX + 112, kGroupY + 77, 29, 13, "Days"},
     {ControlKind::RadioButton, Id::idRbtnNothing, kGroupX + 13, kGroupY + 104, 100, 17, "Do Nothing"},
     {ControlKind::Label, Id::idLblSyncTime, 17, 204, 126, 13, "Synchronization Time:", 0, WS_GROUP},
-    {ControlKind::TimePicker, Id::idDtpTime, 154, 202, 83, 21},
+    {ControlKind::TimePicker, Id::idDtpTime, 172, 202, 83, 21},
     {ControlKind::Label, Id::idLblNextSync, 19, 238, 94, 13, "Next Sync Date:"},
     {ControlKind::DatePicker, Id::idDtpDate, 140, 234, 96, 21},
     {ControlKind::Image, Id::idImgSyncNow, 17, 258, 116, 23, IDB_LINK},

@@ -4,6 +4,7 @@
 
 #include "code_page.h"
 #include "controls.h"
+#include "dpi.h"
 #include "fixed_text.h"
 #include "resource_ids.h"
 #include "shared_lists.h"
@@ -74,7 +75,7 @@ TfrmUM::TfrmUM(HWND host) {
     ControlLook data;
     data.Font = FontKind::Normal;
     AddControl(kUserList, data);
-    SendMessageA(Control(Id::idLbxUser), LB_SETITEMHEIGHT, 0, kItemHeight);
+    SendMessageA(Control(Id::idLbxUser), LB_SETITEMHEIGHT, 0, Scaled(kItemHeight));
     for (const LinkLabel& link : kLinks) {
         ControlLook look;
         look.HandCursor = true;

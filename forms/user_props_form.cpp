@@ -17,8 +17,9 @@ constexpr int kClientHeight = 114;
 using Id = TfrmUsrProp::ControlId;
 
 const ControlSpec kControls[] = {
-    {ControlKind::Label, Id::idLabel1, 16, 37, 0, 13, "User Name:"},  // as wide as its text
-    {ControlKind::Edit, Id::idEdtUserName, 88, 36, 217, 21},
+    // Up to the edit box, which moves right when the text needs more room.
+    {ControlKind::Label, Id::idLabel1, 16, 37, 72, 13, "User Name:"},
+    {ControlKind::Edit, Id::idEdtUserName, 88, 36, 217, 21, "", 0, 0, Id::idLabel1},
     {ControlKind::Button, Id::idBtnOK, 161, 80, 75, 25, "&OK"},
     {ControlKind::Button, Id::idBtnCancel, 243, 80, 75, 25, "&Cancel"},
 };

@@ -93,7 +93,7 @@ saves your settings and schedules. They are kept.$\r$\n$\r$\n$_CLICK"
 !insertmacro MUI_LANGUAGE "English"
 
 ; Corvane's main window: its class, which programs made with the same kind of
-; tool share, its caption (kMainCaption in forms/product.h) and the child window
+; tool share, its caption (kMainCaption in resources/product.h) and the child window
 ; that owns its notification-area icon. A window is Corvane's only when all
 ; three match.
 !define MAIN_WINDOW_CLASS "TfrmMain"

@@ -96,22 +96,30 @@ def rounded_inside(x, y, w, h, r):
     return math.hypot(x + 0.5 - cx, y + 0.5 - cy) <= r
 
 
-def button(x, y, w=55, h=23):
+def scaled(pixels, scale):
+    """Pixels at 100 % at `scale`, rounded as the program rounds them (half away from zero)."""
+    return int(pixels * scale + 0.5)
+
+
+def button(x, y, w=55, h=23, scale=1.0):
     """A rounded, softly lit button a shade lighter than the page colour."""
-    if not rounded_inside(x, y, w, h, 5):
+    radius = 5 * scale
+    if not rounded_inside(x, y, w, h, radius):
         return BLUE
-    inner = 0 < x < w - 1 and 0 < y < h - 1 and rounded_inside(x - 1, y - 1, w - 2, h - 2, 4)
+    inner = 0 < x < w - 1 and 0 < y < h - 1 and rounded_inside(x - 1, y - 1, w - 2, h - 2, radius - 1)
     if not inner:
         return (0, 84, 138)  # rim
     return mix((92, 178, 232), (20, 112, 178), y / (h - 1))
 
 
-def title_piece(x, y, w, h, left_round, right_round):
+def title_piece(x, y, w, h, left_round, right_round, scale=1.0):
     """The strip above the navigation buttons: a darker band with a light top edge."""
-    if y == 0:
+    edge = max(1, round(scale))
+    r = 4 * scale
+    if y < edge:
         return (120, 190, 230)
-    if (left_round and x < 4 and y < 4 and math.hypot(4 - x, 4 - y) > 4) or (
-        right_round and x >= w - 4 and y < 4 and math.hypot(x - (w - 5), 4 - y) > 4
+    if (left_round and x < r and y < r and math.hypot(r - x, r - y) > r) or (
+        right_round and x >= w - r and y < r and math.hypot(x - (w - 1 - r), r - y) > r
     ):
         return BLUE
     return mix((16, 96, 150), (0, 70, 120), y / (h - 1))
@@ -180,11 +188,17 @@ def installer_side(x, y, w=164, h=314, badge=96):
 
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "resources")
-    bmp(os.path.join(folder, "button.bmp"), 55, 23, lambda x, y: button(x, y))
-    bmp(os.path.join(folder, "link.bmp"), 116, 23, lambda x, y: button(x, y, 116, 23))
-    bmp(os.path.join(folder, "title_left.bmp"), 25, 24, lambda x, y: title_piece(x, y, 25, 24, True, False))
-    bmp(os.path.join(folder, "title_center.bmp"), 100, 24, lambda x, y: title_piece(x, y, 100, 24, False, False))
-    bmp(os.path.join(folder, "title_right.bmp"), 22, 24, lambda x, y: title_piece(x, y, 22, 24, False, True))
+    # Each bitmap at 100 % and, drawn for that size rather than stretched, at 150 % ("_150").
+    for suffix, scale in (("", 1.0), ("_150", 1.5)):
+        def piece(name, w, h, draw):
+            sw, sh = scaled(w, scale), scaled(h, scale)
+            bmp(os.path.join(folder, name + suffix + ".bmp"), sw, sh, lambda x, y: draw(x, y, sw, sh))
+
+        piece("button", 55, 23, lambda x, y, w, h: button(x, y, w, h, scale))
+        piece("link", 116, 23, lambda x, y, w, h: button(x, y, w, h, scale))
+        piece("title_left", 25, 24, lambda x, y, w, h: title_piece(x, y, w, h, True, False, scale))
+        piece("title_center", 100, 24, lambda x, y, w, h: title_piece(x, y, w, h, False, False, scale))
+        piece("title_right", 22, 24, lambda x, y, w, h: title_piece(x, y, w, h, False, True, scale))
     bmp(os.path.join(folder, "installer.bmp"), 164, 314, installer_side)
     ico(os.path.join(folder, "user.ico"), 32, lambda x, y: person(x, y, 32, (0, 96, 160)))
     # The notification area, title bar, Start menu and Explorer each pick their size.

@@ -3,11 +3,14 @@
 # in build/screenshots/, to look at what a person would see. An optional build
 # folder (default build/win64; pictures then in its screenshots/) and
 # CORVANE_WINEPREFIX let a second copy run beside the shared one.
+# CORVANE_SCREENSHOT_DPI=144 takes them at 150 % scaling, into screenshots-144/
+# beside the usual folder; the prefix's scaling is put back afterwards.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 tools/install-deps.sh
 build=${1:-build/win64}
+dpi=${CORVANE_SCREENSHOT_DPI:-96}
 cmake --preset win64 -B "$build" >/dev/null
 cmake --build "$build" -j2 --target window_gallery palmsim >/dev/null
 
@@ -17,8 +20,26 @@ trap wine_session_stop EXIT
 trap 'exit 130' INT TERM
 wine_session_start "$root"
 
+desktop_key='HKCU\Control Panel\Desktop'
+set_dpi() { /usr/lib/wine/wine64 reg add "$desktop_key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+if [ "$dpi" != 96 ]; then
+    # Wine reads the scaling at each program's start; the value before (none: 96) is put back at the end.
+    before=$( (/usr/lib/wine/wine64 reg query "$desktop_key" /v LogPixels 2>/dev/null || true) |
+        awk '/LogPixels/ {print $3}' | tr -d '\r')
+    restore_dpi() {
+        if [ -n "$before" ]; then
+            set_dpi "$((before))"
+        else
+            /usr/lib/wine/wine64 reg delete "$desktop_key" /v LogPixels /f >/dev/null 2>&1 || true
+        fi
+    }
+    trap 'restore_dpi; wine_session_stop' EXIT
+    set_dpi "$dpi"
+fi
+
 out="$root/build/screenshots"
 [ "$build" = build/win64 ] || out="$root/$build/screenshots"
+[ "$dpi" = 96 ] || out="$out-$dpi"
 mkdir -p "$out"
 # window name, then the title of its window
 for shot in "remind-one:HotSync Remind" "remind-several:HotSync Remind" "schedule:HotSync Schedule" \

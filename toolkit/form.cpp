@@ -4,8 +4,11 @@
 #include <uxtheme.h>
 
 #include <algorithm>
+#include <string>
 
 #include "application.h"
+#include "dpi.h"
+#include "disabled_scope.h"
 
 namespace corvane {
 namespace {
@@ -145,7 +148,15 @@ Form::~Form() {
 bool Form::CreatePage(const WindowClass& windowClass, HWND host, int width, int height) {
     InitCommonControlsOnce();
     // No WS_CLIPCHILDREN: group boxes paint no interior, so the page paints under them.
-    return CreateWindowOf(windowClass, WS_EX_CONTROLPARENT, WS_CHILD, "", 0, 0, width, height, host);
+    return CreateWindowOf(windowClass, WS_EX_CONTROLPARENT, WS_CHILD, "", 0, 0, Scaled(width), Scaled(height), host);
+}
+
+bool Form::CreatePage(const char* className, HWND host) {
+    InitCommonControlsOnce();
+    RECT area{};
+    GetClientRect(host, &area);
+    return CreateWindowOf(WindowClass{className}, WS_EX_CONTROLPARENT, WS_CHILD, "", 0, 0, area.right, area.bottom,
+                          host);
 }
 
 bool Form::CreateDialogWindow(const char* className, HWND owner, const char* caption, int clientWidth,
@@ -159,7 +170,7 @@ bool Form::CreateTopLevel(const WindowClass& windowClass, HWND owner, const char
                           int clientHeight, DWORD style, DWORD exStyle) {
     InitCommonControlsOnce();
     exStyle |= WS_EX_CONTROLPARENT;
-    RECT frame{0, 0, clientWidth, clientHeight};
+    RECT frame{0, 0, Scaled(clientWidth), Scaled(clientHeight)};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
@@ -175,33 +186,55 @@ HWND Form::Control(int id) const {
     return nullptr;
 }
 
+int Form::GrowthOf(int id) const {
+    for (const OwnControl& control : controls_) {
+        if (control.Id == id) return std::max(0, static_cast<int>(RectInParent(control.Handle).right) - control.LayoutRight);
+    }
+    return 0;
+}
+
 HWND Form::ParentOf(const ControlSpec& layout) const {
     if (layout.Parent == 0) return Handle();
     HWND panel = Control(layout.Parent);
     return panel != nullptr ? panel : Handle();
 }
 
-HWND Form::CreateControl(const ControlSpec& layout, HWND parent) {
+HWND Form::CreateControl(const ControlSpec& layout, int shift, HWND parent) {
     const ClassAndStyle kind = ClassFor(layout.Kind);
     // A drop-down list's height includes its list.
     const int height = layout.Kind == ControlKind::ComboList ? layout.Height + 160 : layout.Height;
     // Pictures are loaded after creation; the text of an image names its resource.
     const bool picture = layout.Kind == ControlKind::Image || layout.Kind == ControlKind::Icon;
+    // Edges are scaled rather than sizes, so that controls that meet in the layout still meet.
+    const int left = Scaled(layout.X);
+    const int top = Scaled(layout.Y);
     return CreateWindowExA(kind.ExStyle, kind.ClassName, picture ? "" : layout.Text,
-                           WS_CHILD | WS_VISIBLE | kind.Style | layout.Style, layout.X, layout.Y, layout.Width, height,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)), GetModuleHandleA(nullptr),
+                           WS_CHILD | WS_VISIBLE | kind.Style | layout.Style, left + shift, top,
+                           Scaled(layout.X + layout.Width) - left, Scaled(layout.Y + height) - top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)), GetModuleHandleA(nullptr),
                            nullptr);
 }
 
+// A bitmap comes in the version drawn for the screen's scaling where there is
+// one, otherwise stretched from the 100 % one; an icon is taken from the size
+// of its icon file nearest to the control's.
 void Form::LoadPicture(const ControlSpec& layout, HWND control) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     if (layout.Kind == ControlKind::Image) {
-        HANDLE bitmap = LoadImageA(instance, layout.Text, IMAGE_BITMAP, 0, 0, 0);
+        const std::string drawn = std::string(layout.Text) + PictureSuffix();
+        HANDLE bitmap = LoadImageA(instance, drawn.c_str(), IMAGE_BITMAP, 0, 0, 0);
+        if (bitmap == nullptr) {
+            BITMAP size{};
+            HANDLE plain = LoadImageA(instance, layout.Text, IMAGE_BITMAP, 0, 0, 0);
+            if (plain == nullptr) return;
+            GetObjectA(plain, sizeof size, &size);
+            DeleteObject(plain);
+            bitmap = LoadImageA(instance, layout.Text, IMAGE_BITMAP, Scaled(size.bmWidth), Scaled(size.bmHeight), 0);
+        }
         if (bitmap == nullptr) return;
         bitmaps_.push_back({layout.Id, bitmap});
         SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
     } else {
-        HANDLE icon = LoadImageA(instance, layout.Text, IMAGE_ICON, layout.Width, layout.Height, 0);
+        HANDLE icon = LoadImageA(instance, layout.Text, IMAGE_ICON, Scaled(layout.Width), Scaled(layout.Height), 0);
         if (icon == nullptr) return;
         bitmaps_.push_back({layout.Id, icon});
         SendMessageA(control, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
@@ -210,13 +243,14 @@ void Form::LoadPicture(const ControlSpec& layout, HWND control) {
 
 HWND Form::AddControl(const ControlSpec& layout, const ControlLook& look) {
     if (Handle() == nullptr) return nullptr;
-    HWND control = CreateControl(layout, ParentOf(layout));
+    const int shift = layout.Follows != 0 ? GrowthOf(layout.Follows) : 0;
+    HWND control = CreateControl(layout, shift, ParentOf(layout));
     if (control == nullptr) return nullptr;
-    controls_.push_back({layout.Id, control});
+    controls_.push_back({layout.Id, control, Scaled(layout.X + layout.Width) + shift});
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(look.Font)), FALSE);
     if (layout.Kind == ControlKind::Label || TakesFormColors(layout.Kind)) {
         looks_.push_back(std::make_unique<ControlLook>(look));
-        looks_.back()->LayoutWidth = layout.Width;
+        looks_.back()->LayoutWidth = Scaled(layout.X + layout.Width) - Scaled(layout.X);
         SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(looks_.back().get()));
         if (TakesFormColors(layout.Kind)) SetWindowTheme(control, L"", L"");
     }
@@ -318,6 +352,10 @@ void Form::SetLabelColor(int id, COLORREF color) {
     InvalidateRect(label, nullptr, FALSE);
 }
 
+void Form::MoveControl(int id, int x, int y) {
+    SetWindowPos(Control(id), nullptr, Scaled(x), Scaled(y), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Form::SetBackColor(COLORREF color) {
     backColor_ = color;
     if (Handle() != nullptr) InvalidateRect(Handle(), nullptr, TRUE);
@@ -326,7 +364,7 @@ void Form::SetBackColor(COLORREF color) {
 void Form::SetClientHeight(int height) {
     RECT client;
     GetClientRect(Handle(), &client);
-    RECT frame{0, 0, client.right, height};
+    RECT frame{0, 0, client.right, Scaled(height)};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
     SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -340,40 +378,21 @@ void Form::FocusFirstControl() {
 
 namespace {
 
-struct DisabledWindows {
-    HWND Except;
-    std::vector<HWND> Windows;
-};
-
-BOOL CALLBACK DisableWindow(HWND window, LPARAM data) {
-    auto* disabled = reinterpret_cast<DisabledWindows*>(data);
-    if (window != disabled->Except && IsWindowEnabled(window)) {
-        EnableWindow(window, FALSE);
-        disabled->Windows.push_back(window);
-    }
-    return TRUE;
-}
-
-// Disables every other enabled top-level window of the thread while a modal
-// window runs, and enables exactly those again afterwards.
+// While a modal window runs: every other window of the thread disabled, and
+// the window known to the application so that closing the program can end it.
 class ModalScope {
 public:
-    explicit ModalScope(HWND modal) : disabled_{modal, {}} {
-        EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled_));
+    explicit ModalScope(HWND modal) : modal_(modal), disabled_(DisabledScope::ThreadWindowsBut{modal}) {
         App().ModalStarted(modal);
     }
-    ~ModalScope() {
-        App().ModalEnded(disabled_.Except);
-        for (HWND window : disabled_.Windows) {
-            if (IsWindow(window)) EnableWindow(window, TRUE);
-        }
-    }
+    ~ModalScope() { App().ModalEnded(modal_); }
     ModalScope(const ModalScope&) = delete;
     ModalScope& operator=(const ModalScope&) = delete;
 
 private:
-    DisabledWindows disabled_;
+    HWND modal_;
     NestedLoop loop_;
+    DisabledScope disabled_;
 };
 
 }  // namespace
@@ -486,7 +505,8 @@ void Form::DrawLabel(const DRAWITEMSTRUCT& item) const {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, look->Text);
     HGDIOBJ previousFont = SelectObject(dc, Font(look->Font));
-    DrawTextA(dc, text, -1, &area, look->Align | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    const UINT lines = look->Wrap ? DT_WORDBREAK : DT_SINGLELINE | DT_END_ELLIPSIS;
+    DrawTextA(dc, text, -1, &area, look->Align | lines | DT_NOPREFIX);
     SelectObject(dc, previousFont);
 }
 

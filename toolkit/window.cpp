@@ -18,7 +18,13 @@ bool RegisterOnce(const WindowClass& definition, WNDPROC procedure) {
     windowClass.lpfnWndProc = procedure;
     windowClass.cbWndExtra = Window::kOwnExtraBytes + definition.ExtraBytes;
     windowClass.hInstance = instance;
-    if (definition.Icon != nullptr) windowClass.hIcon = LoadIconA(instance, definition.Icon);
+    // Both sizes the system shows (title bar and task switcher), each from the icon file's nearest size.
+    if (definition.Icon != nullptr) {
+        windowClass.hIcon = static_cast<HICON>(LoadImageA(instance, definition.Icon, IMAGE_ICON,
+                                                          GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+        windowClass.hIconSm = static_cast<HICON>(LoadImageA(
+            instance, definition.Icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    }
     if (definition.Cursor != nullptr) windowClass.hCursor = LoadCursorA(nullptr, definition.Cursor);
     windowClass.lpszClassName = definition.Name;
     return RegisterClassExA(&windowClass) != 0;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "dpi.h"
 #include "unique_resource.h"
 
 namespace corvane {
@@ -22,7 +23,7 @@ struct FontShape {
     bool Underline;
 };
 
-// 8 point at 96 dots per inch is a character height of 11 pixels.
+// 8 point at 96 dots per inch is a character height of 11 pixels; the heights are scaled to the screen, rounded down.
 FontShape ShapeOf(FontKind kind) {
     switch (kind) {
         case FontKind::Normal: return {11, false, false};
@@ -36,7 +37,7 @@ FontShape ShapeOf(FontKind kind) {
 
 HFONT MakeFont(FontKind kind) {
     const FontShape shape = ShapeOf(kind);
-    return CreateFontA(-shape.Height, 0, 0, 0, shape.Bold ? FW_BOLD : FW_NORMAL, FALSE, shape.Underline ? TRUE : FALSE,
+    return CreateFontA(-ScaledDown(shape.Height), 0, 0, 0, shape.Bold ? FW_BOLD : FW_NORMAL, FALSE, shape.Underline ? TRUE : FALSE,
                        FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
 }

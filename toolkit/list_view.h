@@ -4,13 +4,24 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
 #include <string>
 
 namespace corvane {
 
-// Adds a column; a width of 0 keeps a column of data the person never sees
+// Adds a column `width` pixels wide at 96 DPI; a width of 0 keeps a column of data the person never sees
 // (the list refuses to let it be dragged open: see RefusesColumnTrack).
 void AddListColumn(HWND list, int index, const char* caption, int width);
+
+// The width `column` needs to show `text` whole in a cell: the text, the
+// cell's margins and, in the first column, what stands before the text (the
+// check box). Never less than the column caption's own width.
+int ListCellWidth(HWND list, int column, const char* text);
+
+// Sizes two columns to the list's client width: `fitted` to the widest of
+// `texts` (every text it may ever show), `giving` to the rest, but never
+// narrower than its widest row: then both are whole and the list scrolls sideways.
+void FitListColumns(HWND list, int fitted, const char* const* texts, std::size_t count, int giving);
 
 // Appends a row with its first column's text; returns its index.
 int AddListRow(HWND list, const char* caption);

@@ -3,7 +3,9 @@
 // other top-level windows. The form paints its labels, colours its radio
 // buttons, check boxes and group boxes, gives clickable labels a hand cursor,
 // runs its timers, keeps the keyboard focus across deactivation, and hands
-// control events to the virtual handlers a window overrides.
+// control events to the virtual handlers a window overrides. Every layout
+// value a form is given (places, sizes, client areas) is in pixels at 96 DPI:
+// the form scales them to the screen (dpi.h).
 #pragma once
 
 #include <windows.h>
@@ -43,6 +45,9 @@ struct ControlSpec {
     const char* Text = "";
     int Parent = 0;  // the id of the panel that holds it; 0: the form itself
     DWORD Style = 0;  // styles beyond the kind's own
+    // The id of a control before it on its line, added earlier: when that one
+    // has grown to the right (or moved) for its text, this one moves as far.
+    int Follows = 0;
 };
 
 // How a label or a coloured button-like control looks.
@@ -53,6 +58,7 @@ struct ControlLook {
     bool HandCursor = false;
     UINT Align = DT_LEFT;
     int Backdrop = 0;  // a label over an image: the image's id; its bitmap is painted behind the text
+    bool Wrap = false;  // a paragraph: the text wraps at spaces over the label's lines
     int LayoutLeft = -1;  // set by the form: the label's place and width as laid out, before it is fitted to its text
     int LayoutWidth = 0;
 };
@@ -68,6 +74,8 @@ public:
     bool CreatePage(const char* className, HWND host, int width, int height) {
         return CreatePage(WindowClass{className}, host, width, height);
     }
+    // A borderless child page that fills `host`'s client area.
+    bool CreatePage(const char* className, HWND host);
     // A fixed-size dialog with a close box, owned by the top-level window of
     // `owner`, centred on the screen, hidden until shown.
     bool CreateDialogWindow(const char* className, HWND owner, const char* caption, int clientWidth, int clientHeight,
@@ -95,6 +103,8 @@ public:
 
     // Resizes the form's client area height, keeping its width and place.
     void SetClientHeight(int height);
+    // Moves a control to `x`, `y` of its parent, keeping its size.
+    void MoveControl(int id, int x, int y);
 
     // Shows the form modally: every other enabled top-level window of the
     // thread is disabled until it ends, and the application's task-bar entry
@@ -130,10 +140,14 @@ private:
     struct OwnControl {
         int Id;
         HWND Handle;
+        int LayoutRight;  // the right edge the layout gave it
     };
 
     HWND ParentOf(const ControlSpec& layout) const;
-    HWND CreateControl(const ControlSpec& layout, HWND parent);
+    // How far a control's right edge now lies right of where its layout put it.
+    int GrowthOf(int id) const;
+    // `shift`: screen pixels to the right of its layout place.
+    HWND CreateControl(const ControlSpec& layout, int shift, HWND parent);
     void LoadPicture(const ControlSpec& layout, HWND control);
     void FitLabel(HWND label);
     int RoomToTheRight(HWND label, const RECT& own) const;
