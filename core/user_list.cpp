@@ -69,6 +69,17 @@ int UserListRename(UserList& list, const UserDataEntries& um, uint32_t userId, c
     return 1;
 }
 
+bool ReadDueUserName(const UserDataEntries& um, uint32_t userId, std::string& name, LeadByteTest isLeadByte) {
+    if (um.UmGetUserName == nullptr) return false;
+    char field[kDueNameSize] = "";
+    int16_t length = static_cast<int16_t>(kDueNameSize);
+    um.UmGetUserName(userId, field, &length);
+    if (length <= 0) return false;
+    TerminateField(field, kDueNameSize, isLeadByte);
+    name = field;
+    return true;
+}
+
 int32_t UserListCount(const UserList* list) { return list != nullptr ? static_cast<int32_t>(list->Records.size()) : 0; }
 
 UserRecord* UserListAt(const UserList* list, int32_t index) {

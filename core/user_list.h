@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "fixed_text.h"
@@ -45,6 +46,13 @@ int UserListDelete(UserList& list, const UserDataEntries& um, uint32_t userId);
 // calls nothing. Returns 0, renaming nothing, when no record has that ID, when
 // the new name is longer than a record can hold, and when User Data refuses.
 int UserListRename(UserList& list, const UserDataEntries& um, uint32_t userId, const char* newName);
+
+// The name a reminder shows for `userId`: asked of User Data in a buffer of
+// kDueNameSize characters and kept up to its field's end, cut between
+// characters. False, leaving `name` alone, when User Data is unbound or
+// gives no name (a length of 0 or below).
+inline constexpr std::size_t kDueNameSize = 100;
+bool ReadDueUserName(const UserDataEntries& um, uint32_t userId, std::string& name, LeadByteTest isLeadByte = NoLeadBytes);
 
 int32_t UserListCount(const UserList* list);
 UserRecord* UserListAt(const UserList* list, int32_t index);

@@ -4,7 +4,6 @@
 
 #include "application.h"
 #include "code_page.h"
-#include "fixed_text.h"
 #include "palm_libraries.h"
 #include "remind_form.h"
 #include "shared_lists.h"
@@ -24,13 +23,8 @@ DueUsers SyncCheck::DueIn(const DueSpan& span) const {
         // when no page has needed it yet.
         if (!Shared.Users) Shared.Users = UserListCreate();
         // A user whose name cannot be had (User Data unbound, or no such user) is left out.
-        if (UserData.Entries.UmGetUserName == nullptr) continue;
-        char name[100] = "";
-        int16_t length = sizeof name;
-        UserData.Entries.UmGetUserName(record->UserID, name, &length);
-        if (length <= 0) continue;
-        TerminateField(name, sizeof name, IsAnsiLeadByte);
-        due.push_back({name, record->UserID});
+        std::string name;
+        if (ReadDueUserName(UserData.Entries, record->UserID, name, IsAnsiLeadByte)) due.push_back({name, record->UserID});
     }
     return due;
 }

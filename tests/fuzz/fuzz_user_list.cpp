@@ -7,6 +7,7 @@
 // shows the profile mark.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -33,9 +34,11 @@ int32_t PALM_API GetUserId(int32_t, uint32_t* userId) {
 }
 
 int32_t PALM_API GetUserName(uint32_t, char* name, int16_t* size) {
-    Check(*size == static_cast<int16_t>(kUserNameSize), "a user name's buffer is told as its own size");
-    fuzz::FillLikeAModule(*input, name, kUserNameSize);
-    namesGiven.emplace_back(name, name + kUserNameSize);
+    Check(*size == static_cast<int16_t>(kUserNameSize) || *size == static_cast<int16_t>(kDueNameSize),
+          "a user name's buffer is told as its own size");
+    const auto capacity = static_cast<std::size_t>(*size);
+    fuzz::FillLikeAModule(*input, name, capacity);
+    namesGiven.emplace_back(name, name + capacity);
     *size = input->ConsumeIntegral<int16_t>();
     return Result();
 }
@@ -157,6 +160,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                                    "a user name is kept up to its field's end, cut between characters");
     }
     CheckList(list);
+    // The name a reminder shows, from its smaller buffer.
+    namesGiven.clear();
+    std::string dueName;
+    if (ReadDueUserName(um, input->ConsumeIntegralInRange<uint32_t>(0, 40), dueName, leadBytes)) {
+        Check(dueName.size() < kDueNameSize, "a reminder's name ends within its buffer");
+        char field[kDueNameSize] = {};
+        std::memcpy(field, dueName.data(), dueName.size());
+        fuzz::CheckTerminatedField(field, kDueNameSize, namesGiven.back(), leadBytes,
+                                   "a reminder's name is kept up to its field's end, cut between characters");
+    }
     AddRenameDelete(list, um);
     input = nullptr;
     return 0;
