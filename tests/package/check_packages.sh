@@ -61,7 +61,9 @@ for part in 'level="asInvoker"' 'name="Microsoft.Windows.Common-Controls" versio
     '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' "version=\"$version.0\""; do
     grep -qF "$part" "$manifest" || fail "manifest lacks $part"
 done
-grep -qi dpiAware "$manifest" && fail "the manifest declares DPI awareness"
+# System DPI awareness: the program scales itself, so Windows does not stretch it.
+grep -qF '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true</dpiAware>' "$manifest" ||
+    fail "the manifest does not declare system DPI awareness"
 # An icon group: 6 bytes of header, then 14 per image, whose first byte is its width (0 for 256).
 sizes=$(od -An -v -tu1 -j6 -w14 "$work/res/.rsrc/GROUP_ICON/IDI_ICONMAIN" | awk '{print $1}' | tr '\n' ' ')
 expect_same "IDI_ICONMAIN sizes" "16 20 24 32 48 0 " "$sizes"
