@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "schedule_catch_up.h"
-
 namespace corvane {
 
 MinuteNumber MinuteNumberOf(const LocalTime& time) {
@@ -24,15 +22,6 @@ bool FallsDue(const ScheduleRecord& record, const DueSpan& span) {
     if (record.Kind == skNothing) return false;
     const MinuteNumber moment = ScheduleMoment(record);
     return moment > span.After && moment <= span.Through;
-}
-
-void KeepAhead(ScheduleRecord& record, MinuteNumber passed, const LocalTime& now, int32_t delayMinutes) {
-    if (ScheduleMoment(record) > passed) return;
-    if (delayMinutes > 0) {
-        WriteMinuteNumber(passed + delayMinutes, record.SyncDate, record.SyncTime);
-    } else {
-        CatchUp(record, MakeClockTexts(now));
-    }
 }
 
 }  // namespace corvane

@@ -34,6 +34,9 @@ public:
     // The minutes up to `now` not checked yet, which then count as checked.
     // Empty when the clock went back.
     DueSpan Advance(const LocalTime& now);
+    // The clock was set by hand: checking starts afresh at `now`'s minute
+    // instead of taking the jump for minutes gone by or to come again.
+    void Restart(const LocalTime& now) { checkedThrough_ = MinuteNumberOf(now) - 1; }
     MinuteNumber CheckedThrough() const { return checkedThrough_; }
 
 private:
@@ -42,11 +45,5 @@ private:
 
 // True for a schedule (any kind but skNothing) whose moment lies in `span`.
 bool FallsDue(const ScheduleRecord& record, const DueSpan& span);
-
-// After a reminder moved `record` on: a moment at or before `passed` (the
-// last minute checked or now, whichever is later) would never come in this
-// run. A delayed record then counts its delay from `passed`; any other moves
-// on by the start-up catch-up's rules. A record still ahead stays as it is.
-void KeepAhead(ScheduleRecord& record, MinuteNumber passed, const LocalTime& now, int32_t delayMinutes);
 
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "next_occurrence.h"
 #include "schedule_test_support.h"
 
 namespace corvane {
@@ -53,27 +54,29 @@ TEST(DueCheck, EveryMinuteSinceThePreviousCheckCountsOnce) {
     for (const auto& row : cases) EXPECT_EQ(DueAtChecks(row.Record, row.Start, row.Checks), row.Due) << row.Case;
 }
 
-TEST(DueCheck, AMovedScheduleNeverLandsWhereNoCheckComes) {
-    const LocalTime wednesdayNoon = JuneWeekTime(3, 12, 0);
-    const MinuteNumber passed = MinuteNumberOf(wednesdayNoon);
+TEST(DueCheck, TheNextOccurrenceKeepsTheScheduleTimeAndRhythm) {
+    const MinuteNumber wednesdayNoon = MinuteNumberOf(JuneWeekTime(3, 12, 0));
     const struct {
         const char* Case;
-        ScheduleRecord Record;  // as the reminder's choice left it
-        int32_t Delay;
+        ScheduleRecord Record;
+        MinuteNumber After;
         const char* Date;
-        const char* Time;
     } cases[] = {
-        {"next period still ahead", MakeRecord(1, skDaily, 0, "0800", "20260604"), 0, "20260604", "0800"},
-        {"next period passed: daily", MakeRecord(1, skDaily, 0, "0800", "20260602"), 0, "20260604", "0800"},
-        {"next period passed: Friday", MakeRecord(1, skWeekly, 4, "0800", "20260527"), 0, "20260605", "0800"},
-        {"every 0 days keeps today", MakeRecord(1, skEveryNDays, 0, "1200", "20260603"), 0, "20260604", "1200"},
-        {"delay still ahead", MakeRecord(1, skDaily, 0, "1205", "20260603"), 5, "20260603", "1205"},
-        {"delay passed: counted from now", MakeRecord(1, skDaily, 0, "0805", "20260601"), 5, "20260603", "1205"},
+        {"daily, days behind", MakeRecord(1, skDaily, 0, "0800", "20260528"), wednesdayNoon, "20260604"},
+        {"daily, still ahead today", MakeRecord(1, skDaily, 0, "1700", "20260601"), wednesdayNoon, "20260603"},
+        {"weekly keeps today's occurrence", MakeRecord(1, skWeekly, 0, "1700", "20260601"),
+         MinuteNumberOf(JuneWeekTime(15, 9, 0)), "20260615"},
+        {"weekly goes on to its weekday", MakeRecord(1, skWeekly, 4, "0800", "20260601"), wednesdayNoon, "20260605"},
+        {"every 3 days keeps its rhythm", MakeRecord(1, skEveryNDays, 3, "0800", "20260526"), wednesdayNoon,
+         "20260604"},
+        {"every 0 days counts as daily", MakeRecord(1, skEveryNDays, 0, "1200", "20260603"), wednesdayNoon,
+         "20260604"},
+        {"a year ahead comes back", MakeRecord(1, skDaily, 0, "0800", "20270603"), wednesdayNoon, "20260604"},
     };
     for (auto row : cases) {
-        KeepAhead(row.Record, passed, wednesdayNoon, row.Delay);
+        MoveToNextOccurrence(row.Record, row.After);
         EXPECT_EQ(DateOf(row.Record), row.Date) << row.Case;
-        EXPECT_STREQ(row.Record.SyncTime, row.Time) << row.Case;
+        EXPECT_EQ(ScheduleMoment(row.Record), NextOccurrence(row.Record, row.After)) << row.Case;
     }
 }
 
