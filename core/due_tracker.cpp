@@ -27,7 +27,7 @@ bool DueTracker::CheckOne(ScheduleRecord& record, const DueSpan& span) {
         Forget(record.UserID);
     }
     if (record.Kind == skNothing) return false;
-    if (ScheduleMoment(record) <= span.After) MoveToNextOccurrence(record, span.After);
+    if (ScheduleMoment(record) <= span.After) MoveOn(record, span.After);
     if (!FallsDue(record, span)) return false;
     waiting_.push_back({record.UserID, ScheduleMoment(record), kAwaitingAnswer});
     return true;
@@ -38,7 +38,7 @@ bool DueTracker::DelayRunsOut(ScheduleRecord& record, Waiting& waiting, const Du
     // A later occurrence that comes while the delay runs takes its place.
     const MinuteNumber later = NextOccurrence(record, std::max(waiting.Occurrence, span.After));
     if (later <= span.Through) {
-        MoveToNextOccurrence(record, std::max(waiting.Occurrence, span.After));
+        MoveOn(record, std::max(waiting.Occurrence, span.After));
         waiting.Occurrence = later;
     } else if (waiting.RemindAt > span.Through) {
         return false;
@@ -52,7 +52,7 @@ void DueTracker::Settle(const ScheduleListHolder& schedules, uint32_t userId, co
     ScheduleRecord* record = ScheduleListFind(schedules, userId);
     if (record == nullptr || record->Kind == skNothing) return;
     const MinuteNumber passed = std::max(clock_.CheckedThrough(), MinuteNumberOf(now));
-    if (ScheduleMoment(*record) <= passed) MoveToNextOccurrence(*record, passed);
+    if (ScheduleMoment(*record) <= passed) MoveOn(*record, passed);
 }
 
 void DueTracker::RemindAgain(const ScheduleListHolder& schedules, uint32_t userId, const LocalTime& now,
@@ -78,11 +78,16 @@ void DueTracker::ClockSetByHand(const ScheduleListHolder& schedules, const Local
         // More than one period ahead of the new time: carried there by the wrong one.
         if (record.Kind == skNothing || WaitingFor(record.UserID) != nullptr) continue;
         if (NextOccurrence(record, clock_.CheckedThrough()) < ScheduleMoment(record)) {
-            MoveToNextOccurrence(record, clock_.CheckedThrough());
+            MoveOn(record, clock_.CheckedThrough());
         }
     }
 }
 
+
+void DueTracker::MoveOn(ScheduleRecord& record, MinuteNumber after) {
+    MoveToNextOccurrence(record, after);
+    ++moves_;
+}
 
 DueTracker::Waiting* DueTracker::WaitingFor(uint32_t userId) {
     const auto found = std::find_if(waiting_.begin(), waiting_.end(),

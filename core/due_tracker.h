@@ -44,6 +44,9 @@ public:
     void ClockSetByHand(const ScheduleListHolder& schedules, const LocalTime& now);
 
     MinuteNumber CheckedThrough() const { return clock_.CheckedThrough(); }
+    // How many times a schedule was moved so far: a change means there is
+    // something new to show and to save.
+    uint64_t Moves() const { return moves_; }
 
 private:
     // An occurrence reminded of and not settled: its answer is awaited
@@ -57,11 +60,13 @@ private:
 
     bool CheckOne(ScheduleRecord& record, const DueSpan& span);
     bool DelayRunsOut(ScheduleRecord& record, Waiting& waiting, const DueSpan& span);
+    void MoveOn(ScheduleRecord& record, MinuteNumber after);
     Waiting* WaitingFor(uint32_t userId);
     void Forget(uint32_t userId);
 
     DueClock clock_;
     std::vector<Waiting> waiting_;
+    uint64_t moves_ = 0;
 };
 
 }  // namespace corvane

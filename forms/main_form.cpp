@@ -46,10 +46,6 @@ const ControlSpec kControls[] = {
     {ControlKind::Panel, Id::idPnlForm, 172, 34, 288, 282},
 };
 
-// Posted to itself to check for due schedules after a wake, outside the
-// system's broadcast.
-constexpr UINT WM_CHECKDUE = WM_USER + 102;
-
 // The navigation buttons by hover number.
 constexpr int kSpeedButtons[] = {Id::idSbtnCM, Id::idSbtnUM, Id::idSbtnSche};
 
@@ -373,18 +369,9 @@ void TfrmMain::OnTimer(UINT_PTR id) {
 }
 
 LRESULT TfrmMain::OnPowerBroadcast(WPARAM event) {
-    switch (event) {
-        case PBT_APMSUSPEND:
-            if (runEvents_.Suspending) runEvents_.Suspending();
-            break;
-        case PBT_APMRESUMEAUTOMATIC:
-        case PBT_APMRESUMESUSPEND:
-            // What fell due during sleep reminds on waking.
-            PostMessageA(Handle(), WM_CHECKDUE, 0, 0);
-            break;
-        default:
-            break;
-    }
+    if (event == PBT_APMSUSPEND && runEvents_.Suspending) runEvents_.Suspending();
+    // What fell due during sleep reminds once a person is back.
+    FSync->PowerChanged(event);
     return TRUE;
 }
 
@@ -406,8 +393,14 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_POWERBROADCAST:
             return OnPowerBroadcast(wParam);
-        case WM_CHECKDUE:
+        case SyncCheck::kCheckNow:
             FSync->CheckSchedules();
+            return 0;
+        case WM_WTSSESSION_CHANGE:
+            FSync->SessionChanged(wParam);
+            return 0;
+        case WM_TIMECHANGE:
+            FSync->TimeChanged();
             return 0;
         case WM_HIDEMAIN:
             HideMain();

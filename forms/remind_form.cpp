@@ -3,19 +3,19 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "code_page.h"
 #include "controls.h"
-#include "date_time_text.h"
 #include "decimal_text.h"
 #include "desktop_path.h"
 #include "dpi.h"
 #include "fixed_text.h"
 #include "options.h"
+#include "presence.h"
+#include "product.h"
 #include "resource_ids.h"
-#include "shared_lists.h"
+#include "system_error_text.h"
 
 namespace corvane {
 namespace {
@@ -183,6 +183,8 @@ void TfrmRemind::edtMinExit() {
 }
 
 void TfrmRemind::tmCloseTimer() {
+    // The countdown holds, silent, while no one can be there to see it.
+    if (!UserPresence().Attended()) return;
     --FCountdown;
     Ui().Beep(MB_ICONEXCLAMATION);
     char caption[32];
@@ -194,45 +196,53 @@ void TfrmRemind::tmCloseTimer() {
 void TfrmRemind::lblCloseClick() {
     // Once the dialog has its result, its choice has been applied: a further click does nothing.
     if (ModalResult() != mrNone) return;
-    int choice = chNextPeriod;
     if (IsChecked(Control(Id::idRbtnNow))) {
-        char directory[kPathSize];
-        char program[kPathSize];
-        if (ReadDesktopPath(directory, sizeof directory) == 0 &&
-            std::snprintf(program, sizeof program, "%s\\HOTSYNC.EXE", directory) < static_cast<int>(sizeof program)) {
-            Ui().StartProgram(program, SW_SHOW);
-        }
+        if (!StartHotSync()) return;
+        ApplyChoice(chNextPeriod);
     } else if (IsChecked(Control(Id::idRbtnLater))) {
         if (ParseDecimal(TextOf(Control(Id::idEdtMin)).c_str()) <= 0) {
             Ui().ShowMessage(Handle(), "Invalid delay minute value!\n", "Error", MB_ICONERROR);
             return;
         }
-        choice = chDelay;
+        ApplyChoice(chDelay);
+    } else {
+        ApplyChoice(chNextPeriod);
     }
-    ApplyChoice(choice);
+    EndModal(mrOk);
+}
+
+bool TfrmRemind::StartHotSync() {
+    char directory[kPathSize];
+    char program[kPathSize];
+    if (ReadDesktopPath(directory, sizeof directory) != 0) {
+        TellNotStarted("", "Palm Desktop is not installed for this Windows user: no Palm Desktop folder is recorded.");
+        return false;
+    }
+    if (std::snprintf(program, sizeof program, "%s\\HOTSYNC.EXE", directory) >= static_cast<int>(sizeof program)) {
+        TellNotStarted(directory, SystemErrorText(ERROR_FILENAME_EXCED_RANGE));
+        return false;
+    }
+    if (Ui().StartProgram(program, SW_SHOW)) return true;
+    TellNotStarted(program, SystemErrorText(GetLastError()));
+    return false;
+}
+
+void TfrmRemind::TellNotStarted(const char* program, const std::string& reason) {
+    // Asked once more after RemindMin minutes, not at every tick; the
+    // countdown has done its part.
+    StopTimer(kCloseTimer);
+    answer_ = chDelay;
+    answerDelay_ = Options.RemindMin > 0 ? Options.RemindMin : 1;
+    std::string text = "HotSync Manager could not be started.\n\n";
+    if (*program != '\0') text += std::string(program) + "\n";
+    text += reason + "\n\nYou will be reminded again in " + std::to_string(answerDelay_) + " minutes.";
+    Ui().ShowMessage(Handle(), text.c_str(), kAppTitle, MB_ICONWARNING);
     EndModal(mrOk);
 }
 
 void TfrmRemind::ApplyChoice(int choice) {
-    if (FDueUsers == nullptr) return;
-    const int32_t delay = ParseDecimal(TextOf(Control(Id::idEdtMin)).c_str());
-    appliedDelay_ = choice == chDelay ? delay : 0;
-    for (const DueUser& user : *FDueUsers) {
-        ScheduleRecord* record = ScheduleListFind(Shared.Schedules, user.UserID);
-        if (record == nullptr) continue;
-        DateTimeText text{};
-        std::memcpy(text.Date, record->SyncDate, sizeof text.Date);
-        std::memcpy(text.Time, record->SyncTime, sizeof text.Time);
-        if (choice == chNextPeriod) {
-            const int32_t days = record->Kind == skDaily ? 1 : record->Kind == skWeekly ? 7 : record->Param;
-            ShiftDateTime(ShiftMode::Days, days, &text);
-            std::memcpy(record->SyncDate, text.Date, sizeof record->SyncDate);
-        } else if (choice == chDelay) {
-            ShiftDateTime(ShiftMode::Minutes, delay, &text);
-            std::memcpy(record->SyncDate, text.Date, sizeof record->SyncDate);
-            std::memcpy(record->SyncTime, text.Time, sizeof record->SyncTime);
-        }
-    }
+    answer_ = choice;
+    answerDelay_ = choice == chDelay ? ParseDecimal(TextOf(Control(Id::idEdtMin)).c_str()) : 0;
 }
 
 void TfrmRemind::lblDetailClick() {

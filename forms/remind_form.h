@@ -1,12 +1,14 @@
 // "HotSync Remind": tells whose HotSync is due, counts down, and starts
 // HotSync Manager, reminds again after some minutes, or lets the occurrence
-// pass, moving the due schedules on accordingly.
+// pass. The answer is the dialog's; what it does to the schedules is the
+// minute check's.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdint>
+#include <string>
 
 #include "due_users.h"
 #include "form.h"
@@ -25,10 +27,13 @@ public:
     // Returns false when no list is given.
     bool SetDueUsers(const DueUsers* users);
 
-    // Moves every due user's schedule: to its next period, or by the delay.
+    // Takes `choice` as the dialog's answer: chNextPeriod, this occurrence is
+    // over; chDelay, remind again after the delay box's minutes.
     void ApplyChoice(int choice);
-    // The delay in minutes that the applied choice moved the schedules by; 0 for any other choice.
-    int32_t AppliedDelay() const { return appliedDelay_; }
+    // The answer once the dialog closed through its close action, and the
+    // minutes after which to remind again (0 unless the answer is chDelay).
+    int Answer() const { return answer_; }
+    int32_t AnswerDelay() const { return answerDelay_; }
 
     // The event handlers.
     void rbtnNowClick();
@@ -58,11 +63,16 @@ private:
     void StopCountdown(const char* closeCaption);
     void LayOutPanels(bool userListShown);
     void FillUserList();
+    // Starts HotSync Manager; when it cannot be started, says why and takes
+    // "remind again after RemindMin minutes" as the answer.
+    bool StartHotSync();
+    void TellNotStarted(const char* program, const std::string& reason);
 
     int32_t FCountdown = 0;
     bool FReady = false;
     const DueUsers* FDueUsers = nullptr;
-    int32_t appliedDelay_ = 0;
+    int answer_ = chNextPeriod;
+    int32_t answerDelay_ = 0;
     HIMAGELIST imglUser_ = nullptr;
 };
 

@@ -1,56 +1,103 @@
 #include "sync_check.h"
 
+#include <wtsapi32.h>
+
 #include <algorithm>
 
 #include "application.h"
 #include "code_page.h"
+#include "form.h"
 #include "palm_libraries.h"
+#include "presence.h"
 #include "remind_form.h"
 #include "shared_lists.h"
 #include "ui_services.h"
 
 namespace corvane {
 
-SyncCheck::SyncCheck(HWND owner, const LocalTime& start) : owner_(owner), clock_(start) {}
+SyncCheck::SyncCheck(HWND owner, const LocalTime& start) : owner_(owner), tracker_(start), session_(owner) {}
 
-DueUsers SyncCheck::DueIn(const DueSpan& span) const {
-    DueUsers due;
-    const int32_t count = ScheduleListCount(Shared.Schedules);
-    for (int32_t i = 0; i < count; ++i) {
-        const ScheduleRecord* record = ScheduleListAt(Shared.Schedules, i);
-        if (!FallsDue(*record, span)) continue;
-        // The names come from User Data, which the user list binds: made here
-        // when no page has needed it yet.
-        if (!Shared.Users) Shared.Users = UserListCreate();
-        // A user whose name cannot be had (User Data unbound, or no such user) is left out.
+DueUsers SyncCheck::NamesOf(const std::vector<uint32_t>& due) const {
+    // The names come from User Data, which the user list binds: made here
+    // when no page has needed it yet.
+    if (!Shared.Users) Shared.Users = UserListCreate();
+    DueUsers named;
+    for (uint32_t userId : due) {
         std::string name;
-        if (ReadDueUserName(UserData.Entries, record->UserID, name, IsAnsiLeadByte)) due.push_back({name, record->UserID});
+        if (ReadDueUserName(UserData.Entries, userId, name, IsAnsiLeadByte)) named.push_back({name, userId});
     }
-    return due;
+    return named;
 }
 
 void SyncCheck::CheckSchedules() {
-    // The span counts as checked before the reminder's loop runs, so that a
-    // tick inside it reminds only of what came due later.
-    const DueUsers due = DueIn(clock_.Advance(Ui().Now()));
+    if (!UserPresence().Attended()) return;
+    const uint64_t moves = tracker_.Moves();
+    // What is reminded of waits for its answer from here on, so that a tick
+    // inside the reminder's loop reminds only of what came due later.
+    const std::vector<uint32_t> due = tracker_.Check(Shared.Schedules, Ui().Now());
     if (!due.empty()) Remind(due);
+    if (tracker_.Moves() != moves && moved_) moved_();
 }
 
-void SyncCheck::Remind(const DueUsers& due) {
-    TfrmRemind reminder(owner_);
-    SetForegroundWindow(App().Handle());
-    SetActiveWindow(App().Handle());
-    if (!reminder.SetDueUsers(&due) || reminder.ShowModal() != Form::mrOk) return;
-    // A move that lands where no check comes again (the reminder came late,
-    // or stayed open long) goes on to the next moment still ahead.
+void SyncCheck::Remind(const std::vector<uint32_t>& due) {
+    const DueUsers named = NamesOf(due);
+    bool answered = false;
+    int answer = TfrmRemind::chNextPeriod;
+    int32_t delay = 0;
+    if (!named.empty()) {
+        TfrmRemind reminder(owner_);
+        SetForegroundWindow(App().Handle());
+        SetActiveWindow(App().Handle());
+        answered = reminder.SetDueUsers(&named) && reminder.ShowModal() == Form::mrOk;
+        answer = reminder.Answer();
+        delay = reminder.AnswerDelay();
+    }
+    // Closed with its close box, or a user with no name to show: this occurrence passes.
     const LocalTime now = Ui().Now();
-    const MinuteNumber passed = std::max(clock_.CheckedThrough(), MinuteNumberOf(now));
-    for (const DueUser& user : due) {
-        if (ScheduleRecord* record = ScheduleListFind(Shared.Schedules, user.UserID)) {
-            KeepAhead(*record, passed, now, reminder.AppliedDelay());
+    for (uint32_t userId : due) {
+        const bool shown = std::any_of(named.begin(), named.end(), [userId](const DueUser& user) { return user.UserID == userId; });
+        if (shown && answered && answer == TfrmRemind::chDelay) {
+            tracker_.RemindAgain(Shared.Schedules, userId, now, delay);
+        } else {
+            tracker_.Settle(Shared.Schedules, userId, now);
         }
     }
-    if (moved_) moved_();
+}
+
+void SyncCheck::PowerChanged(WPARAM event) {
+    // A wake by itself (PBT_APMRESUMEAUTOMATIC alone) is for maintenance:
+    // reminders wait until a person is there (PBT_APMRESUMESUSPEND).
+    if (event == PBT_APMSUSPEND) UserPresence().Asleep = true;
+    if (event == PBT_APMRESUMESUSPEND) {
+        UserPresence().Asleep = false;
+        CheckSoon();
+    }
+}
+
+void SyncCheck::SessionChanged(WPARAM event) {
+    switch (event) {
+        case WTS_SESSION_LOCK:
+        case WTS_CONSOLE_DISCONNECT:
+        case WTS_REMOTE_DISCONNECT:
+            UserPresence().Locked = true;
+            break;
+        case WTS_SESSION_UNLOCK:
+            UserPresence().Locked = false;
+            CheckSoon();
+            break;
+        default:
+            break;
+    }
+}
+
+void SyncCheck::TimeChanged() {
+    // Summer time and time zones change WM_TIMECHANGE's local clock too; only
+    // a clock set by hand starts the checking afresh.
+    if (!clock_.SetByHand()) return;
+    const uint64_t moves = tracker_.Moves();
+    tracker_.ClockSetByHand(Shared.Schedules, Ui().Now());
+    if (tracker_.Moves() != moves && moved_) moved_();
+    CheckSoon();
 }
 
 }  // namespace corvane

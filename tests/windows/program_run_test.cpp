@@ -229,7 +229,10 @@ TEST_F(ProgramRunTest, SleepSavesEverythingAndAWakeRemindsOfWhatFellDue) {
     EXPECT_TRUE(HasEveryKey());
     EXPECT_EQ(ReadWholeFile(Schedules()).size(), sizeof(ScheduleRecord));
     EXPECT_TRUE(HotSyncStarts().empty());
+    // A wake by itself reminds no one; a person back does.
     PostMessageA(main, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    Sleep(2000);
+    EXPECT_TRUE(HotSyncStarts().empty());
     PostMessageA(main, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
     EXPECT_TRUE(WaitFor([&] { return !HotSyncStarts().empty(); }, 20000));
     Sleep(3000);

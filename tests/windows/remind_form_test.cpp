@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "controls.h"
 #include "options.h"
@@ -13,7 +14,10 @@
 #include "recording_ui.h"
 #include "schedule_records.h"
 #include "remind_form.h"
+#include "presence.h"
+#include "product.h"
 #include "shared_lists.h"
+#include "system_error_text.h"
 
 namespace corvane {
 namespace {
@@ -120,16 +124,18 @@ TEST_F(RemindFormTest, PreselectsTheLastChoiceAndWritesItBack) {
 TEST_F(RemindFormTest, CountsDownWithABeepEachSecondAndActsAtZero) {
     Options.RemindSec = 3;
     Options.RemindIndex = 3;
-    ScheduleRecord* record = AddSchedule(1001, skDaily, 0, "0800", "20260603");
     TfrmRemind& form = Open({{"Alice Martin", 1001}});
     form.tmCloseTimer();
+    UserPresence().Locked = true;  // holds, silent, while the session is locked
+    form.tmCloseTimer();
+    UserPresence().Locked = false;
     form.tmCloseTimer();
     EXPECT_EQ(Text(Id::idLblClose), "Close in 1 sec.");
     EXPECT_EQ(form.ModalResult(), Form::mrNone);
     form.tmCloseTimer();
     EXPECT_EQ(form.ModalResult(), Form::mrOk);
     EXPECT_EQ(ui_.Beeps, std::vector<UINT>(3, MB_ICONEXCLAMATION));
-    EXPECT_STREQ(record->SyncDate, "20260604");
+    EXPECT_EQ(form.Answer(), TfrmRemind::chNextPeriod);
 }
 
 TEST_F(RemindFormTest, ACountdownFromZeroNeverActs) {
@@ -162,14 +168,16 @@ TEST_F(RemindFormTest, LeavingTheDelayBoxRewritesItsNumber) {
     EXPECT_EQ(Options.RemindMin, 5);
 }
 
-TEST_F(RemindFormTest, RemindAfterMinutesCarriesOverTheYearEnd) {
+TEST_F(RemindFormTest, RemindAfterMinutesLeavesTheScheduleAlone) {
     ScheduleRecord* record = AddSchedule(1001, skWeekly, 2, "2358", "20031231");
     TfrmRemind& form = Open({{"Alice Martin", 1001}});
     SendMessageA(form.Control(Id::idRbtnLater), BM_CLICK, 0, 0);
     form.lblCloseClick();
     EXPECT_EQ(form.ModalResult(), Form::mrOk);
-    EXPECT_STREQ(record->SyncTime, "0003");
-    EXPECT_STREQ(record->SyncDate, "20040101");
+    EXPECT_EQ(form.Answer(), TfrmRemind::chDelay);
+    EXPECT_EQ(form.AnswerDelay(), 5);
+    EXPECT_STREQ(record->SyncTime, "2358");
+    EXPECT_STREQ(record->SyncDate, "20031231");
     EXPECT_TRUE(ui_.Started.empty());
 }
 
@@ -190,33 +198,18 @@ TEST_F(RemindFormTest, AnInvalidDelayIsRefusedWithAMessage) {
     EXPECT_STREQ(record->SyncDate, "20260603");
 }
 
-TEST_F(RemindFormTest, NextPeriodMovesEachKindByItsPeriod) {
-    ScheduleRecord* daily = AddSchedule(1, skDaily, 0, "0800", "20031231");
-    ScheduleRecord* weekly = AddSchedule(2, skWeekly, 4, "0800", "20031229");
-    ScheduleRecord* zero = AddSchedule(3, skEveryNDays, 0, "0800", "20030301");
-    ScheduleRecord* back = AddSchedule(4, skEveryNDays, -2, "0800", "20030301");
-    Options.RemindIndex = 3;
-    TfrmRemind& form = Open({{"a", 1}, {"b", 2}, {"c", 3}, {"d", 4}, {"nobody", 99}});
-    form.lblCloseClick();
-    EXPECT_STREQ(daily->SyncDate, "20040101");
-    EXPECT_STREQ(weekly->SyncDate, "20040105");
-    EXPECT_STREQ(zero->SyncDate, "20030301");
-    EXPECT_STREQ(back->SyncDate, "20030227");
-    EXPECT_STREQ(daily->SyncTime, "0800");
-}
-
 // The reminder stays above other windows; its list view leaves the image list
 // to the form (which destroys it once); a second "Close" after the choice was
-// applied does nothing.
-TEST_F(RemindFormTest, StaysOnTopAndAppliesItsChoiceOnce) {
+// made changes nothing.
+TEST_F(RemindFormTest, StaysOnTopAndTakesItsAnswerOnce) {
     Options.RemindIndex = 3;
-    ScheduleRecord* record = AddSchedule(1001, skDaily, 0, "0800", "20260603");
     TfrmRemind& form = Open({{"Alice Martin", 1001}, {"Bob Lee", 1002}});
     EXPECT_NE(GetWindowLongPtrA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_NE(GetWindowLongPtrA(form.Control(Id::idLvUser), GWL_STYLE) & LVS_SHAREIMAGELISTS, 0);
     form.lblCloseClick();
+    SendMessageA(form.Control(Id::idRbtnLater), BM_CLICK, 0, 0);
     form.lblCloseClick();
-    EXPECT_STREQ(record->SyncDate, "20260604");
+    EXPECT_EQ(form.Answer(), TfrmRemind::chNextPeriod);
 }
 
 TEST_F(RemindFormTest, TheCloseBoxChangesNothing) {
@@ -247,17 +240,18 @@ TEST_F(RemindHotSyncTest, StartHotSyncNowRunsHotSyncFromAFolderWithASpace) {
     Options = TOptions{};
     Options.RemindIndex = 1;
     Shared.Schedules = std::make_unique<ScheduleList>();
-    ScheduleRecord* record = AddSchedule(1001, skWeekly, 0, "0800", "20260603");
     const DueUsers due = {{"Alice Martin", 1001}};
-    {
+    const auto answerOfStartNow = [&due] {
         TfrmRemind form(nullptr);
-        ASSERT_TRUE(form.SetDueUsers(&due));
+        EXPECT_TRUE(form.SetDueUsers(&due));
         form.lblCloseClick();
-    }
+        return std::make_pair(form.Answer(), form.AnswerDelay());
+    };
+    EXPECT_EQ(answerOfStartNow(), std::make_pair(int{TfrmRemind::chNextPeriod}, 0));
     ASSERT_EQ(ui.Started.size(), 1u);
     EXPECT_EQ(ui.Started[0], desktop_ + "\\HOTSYNC.EXE");
     EXPECT_EQ(ui.StartedShow, SW_SHOW);
-    EXPECT_STREQ(record->SyncDate, "20260610");
+    EXPECT_TRUE(ui.Messages.empty());
     const std::string log = desktop_ + "\\hotsync-starts.log";
     std::string started;
     for (int wait = 0; wait < 100 && started.empty(); ++wait) {
@@ -265,11 +259,19 @@ TEST_F(RemindHotSyncTest, StartHotSyncNowRunsHotSyncFromAFolderWithASpace) {
         started = testing::ReadWholeFile(log);
     }
     EXPECT_NE(started.find("|\"" + desktop_ + "\\HOTSYNC.EXE\"\r\n"), std::string::npos) << started;
-    Shared.Schedules.reset();
     // HotSync Manager's file can be removed only once it has ended; the next test needs its folder back.
     const std::string program = desktop_ + "\\HOTSYNC.EXE";
     for (int wait = 0; wait < 200 && !DeleteFileA(program.c_str()); ++wait) Sleep(50);
     EXPECT_FALSE(testing::FileExists(program));
+
+    // Gone: the user is told where and why, and reminded again after RemindMin minutes.
+    Options.RemindMin = 7;
+    EXPECT_EQ(answerOfStartNow(), std::make_pair(int{TfrmRemind::chDelay}, 7));
+    ASSERT_EQ(ui.Messages.size(), 1u);
+    EXPECT_EQ(ui.Messages[0].Caption, kAppTitle);
+    EXPECT_NE(ui.Messages[0].Text.find(program + "\n" + SystemErrorText(ERROR_FILE_NOT_FOUND)), std::string::npos)
+        << ui.Messages[0].Text;
+    Shared.Schedules.reset();
 }
 
 }  // namespace

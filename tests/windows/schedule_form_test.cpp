@@ -10,6 +10,7 @@
 #include "controls.h"
 #include "options.h"
 #include "palm_desktop_fixture.h"
+#include "presence.h"
 #include "recording_ui.h"
 #include "schedule_records.h"
 #include "remind_form.h"
@@ -190,10 +191,12 @@ TEST_F(ScheduleFormTest, TwoUsersDueInTheSameMinuteComeInOneReminder) {
     EXPECT_EQ(ui_.ModalStarts, 1);
     EXPECT_EQ(listed, 2);
     EXPECT_STREQ(alice->SyncDate, "20260604");
-    EXPECT_STREQ(bob->SyncDate, "20260610");
+    EXPECT_STREQ(bob->SyncDate, "20260604");  // weekly on Thursday: on to its weekday
 }
 
-TEST_F(ScheduleFormTest, ALateCheckRemindsOnceAndMovesPastTheMissedTime) {
+// Reminders that come late, are closed with the close box, are delayed, and
+// wait while no one is there.
+TEST_F(ScheduleFormTest, EveryAnswerLeavesTheScheduleAheadAtItsOwnTime) {
     AddSchedule(1001, skDaily, 0, "0801", "20260603");
     AddSchedule(1002, skNothing, 0, "0800", "20260603");
     AddSchedule(4242, skDaily, 0, "0800", "20260603");
@@ -209,17 +212,28 @@ TEST_F(ScheduleFormTest, ALateCheckRemindsOnceAndMovesPastTheMissedTime) {
     check.CheckSchedules();
     check.CheckSchedules();
     EXPECT_EQ(shown, 1);
-    EXPECT_STREQ(Schedule(1001)->SyncDate, "20260603");  // the close box changes nothing
+    EXPECT_STREQ(Schedule(1001)->SyncDate, "20260604");  // the close box lets this one pass
+    EXPECT_STREQ(Schedule(4242)->SyncDate, "20260604");  // no name to show: passes unseen
 
-    // Due at 08:01 the next day, reminded at 11:00: "Remind me after " 5 counts from the choice.
-    std::memcpy(Schedule(1001)->SyncDate, "20260604", 9);
+    // Due at 08:01 the next day, reminded at 11:00: "Remind me after " 5 reminds once more at 11:05.
     ui_.Clock.Day = 4;
     Options.RemindIndex = 2;
     Options.RemindMin = 5;
-    ui_.OnModal = [](HWND dialog) { dynamic_cast<TfrmRemind*>(Window::FromHandle(dialog))->lblCloseClick(); };
+    ui_.OnModal = [&shown](HWND dialog) {
+        ++shown;
+        dynamic_cast<TfrmRemind*>(Window::FromHandle(dialog))->lblCloseClick();
+    };
     check.CheckSchedules();
-    EXPECT_STREQ(Schedule(1001)->SyncDate, "20260604");
-    EXPECT_STREQ(Schedule(1001)->SyncTime, "1105");
+    UserPresence().Locked = true;
+    ui_.Clock.Minute = 5;
+    check.CheckSchedules();
+    EXPECT_EQ(shown, 2);  // locked: waits
+    UserPresence().Locked = false;
+    Options.RemindIndex = 3;
+    check.CheckSchedules();
+    EXPECT_EQ(shown, 3);
+    EXPECT_STREQ(Schedule(1001)->SyncDate, "20260605");
+    EXPECT_STREQ(Schedule(1001)->SyncTime, "0801");
 }
 
 TEST_F(ScheduleFormTest, TheChooserNeverLeadsToADeletedUser) {
