@@ -201,6 +201,8 @@ void TfrmMain::OpenStartPage() {
 }
 
 void TfrmMain::FormDestroy() {
+    // Its session notifications end while the window still exists.
+    FSync.reset();
     if (Shared.Users) UserListFree(Shared.Users);
     RemoveTrayIcon();
 }
