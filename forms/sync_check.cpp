@@ -30,6 +30,7 @@ DueUsers SyncCheck::NamesOf(const std::vector<uint32_t>& due) const {
 }
 
 void SyncCheck::CheckSchedules() {
+    FollowClock();
     if (!UserPresence().Attended()) return;
     const uint64_t moves = tracker_.Moves();
     // What is reminded of waits for its answer from here on, so that a tick
@@ -91,13 +92,17 @@ void SyncCheck::SessionChanged(WPARAM event) {
 }
 
 void SyncCheck::TimeChanged() {
-    // Summer time and time zones change WM_TIMECHANGE's local clock too; only
-    // a clock set by hand starts the checking afresh.
+    FollowClock();
+    CheckSoon();
+}
+
+void SyncCheck::FollowClock() {
+    // Every tick asks too, so a change without WM_TIMECHANGE is seen and the
+    // slow drift that time synchronisation corrects never adds up.
     if (!clock_.SetByHand()) return;
     const uint64_t moves = tracker_.Moves();
     tracker_.ClockSetByHand(Shared.Schedules, Ui().Now());
     if (tracker_.Moves() != moves && moved_) moved_();
-    CheckSoon();
 }
 
 }  // namespace corvane

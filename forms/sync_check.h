@@ -50,6 +50,9 @@ private:
     DueUsers NamesOf(const std::vector<uint32_t>& due) const;
     void Remind(const std::vector<uint32_t>& due);
     void CheckSoon() const { PostMessageA(owner_, kCheckNow, 0, 0); }
+    // A clock set by hand (summer time and time zones do not count) starts
+    // the checking afresh at the new time.
+    void FollowClock();
 
     HWND owner_;
     DueTracker tracker_;
