@@ -83,7 +83,8 @@ void SyncCheck::SessionChanged(WPARAM event) {
             UserPresence().Locked = true;
             break;
         case WTS_SESSION_UNLOCK:
-            UserPresence().Locked = false;
+            // Whoever unlocked the session is there, whatever the power events said.
+            UserPresence() = Presence{};
             CheckSoon();
             break;
         default:
