@@ -5,6 +5,7 @@
 #include <string>
 
 #include "application.h"
+#include "change_saver.h"
 #include "controls.h"
 #include "disabled_scope.h"
 #include "list_view.h"
@@ -227,7 +228,10 @@ bool TfrmCM::lvCondKeyDown(WORD key) {
     return true;
 }
 
-void TfrmCM::cbPermanentClick() { Options.UpdatePermanent = IsChecked(Control(Id::idCbPermanent)) ? 1 : 0; }
+void TfrmCM::cbPermanentClick() {
+    Options.UpdatePermanent = IsChecked(Control(Id::idCbPermanent)) ? 1 : 0;
+    DataChanged();
+}
 
 void TfrmCM::lblCustomClick() {
     const int row = SelectedListRow(Control(Id::idLvCond));

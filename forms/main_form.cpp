@@ -5,6 +5,7 @@
 
 #include "application.h"
 #include "conduit_form.h"
+#include "change_saver.h"
 #include "controls.h"
 #include "data_paths.h"
 #include "icon_win.h"
@@ -192,6 +193,7 @@ void TfrmMain::FormCreate() {
     if (start == pgSchedule) OpenStartPage();
     if (Options.Hide == 0) {
         Options.Hide = 1;
+        DataChanged();
         ShowMain();
     }
     if (!startPageMade_ && start >= pgIntro && start <= pgSchedule) SetStatus(start);
@@ -268,6 +270,7 @@ void TfrmMain::SetStatus(int32_t page) {
     SetLabelText(Id::idLblStatus, known ? kStatusCaptions[page] : "");
     FPageIndex = page;
     Options.FormIndex = page;
+    DataChanged();
 }
 
 void TfrmMain::UsersChanged() {
@@ -333,8 +336,8 @@ bool TfrmMain::DrawSpeedButton(const DRAWITEMSTRUCT& item) const {
 void TfrmMain::lblCloseClick() { HideMain(); }
 
 void TfrmMain::lblHelpClick() {
-    PathBuffer path;
-    if (GetDataFilePath(dfHelp, &path) != 0) Ui().ShellOpen(Handle(), path);
+    WidePath path;
+    if (GetDataFilePath(dfHelp, &path) != 0) Ui().OpenFile(Handle(), path);
 }
 
 void TfrmMain::lblHomeClick() { Ui().ShellOpen(Handle(), kHomePage); }
@@ -381,6 +384,8 @@ LRESULT TfrmMain::OnPowerBroadcast(WPARAM event) {
         case PBT_APMRESUMESUSPEND:
             // What fell due during sleep reminds on waking.
             PostMessageA(Handle(), WM_CHECKDUE, 0, 0);
+            // A file that could not be read before sleep may be back.
+            DataChanged();
             break;
         default:
             break;
