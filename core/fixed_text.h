@@ -11,6 +11,13 @@ namespace corvane {
 
 // The first three helpers serve wide text too (the program's own paths).
 
+// Takes a parameter out of template deduction, so that a null target still
+// finds the character type from the source.
+template <typename T>
+struct NotDeduced {
+    using Type = T;
+};
+
 // Length of the text in a field of `width` characters: up to the first zero,
 // or the whole width when the field holds no terminator.
 template <typename CharT>
@@ -24,7 +31,8 @@ std::size_t FieldLength(const CharT* field, std::size_t width) {
 // bytes and always terminates it. Returns false, leaving the buffer empty, when
 // the text and its terminator do not fit.
 template <typename CharT>
-bool CopyField(CharT* target, std::size_t targetSize, const CharT* source, std::size_t sourceWidth) {
+bool CopyField(typename NotDeduced<CharT>::Type* target, std::size_t targetSize, const CharT* source,
+               std::size_t sourceWidth) {
     if (target == nullptr || targetSize == 0) return false;
     const std::size_t length = FieldLength(source, sourceWidth);
     if (length >= targetSize) {

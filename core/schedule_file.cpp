@@ -51,8 +51,11 @@ public:
         if (IsPastDue(record, now_)) MoveOn(record);
     }
 
+    bool Moved() const { return moved_; }
+
 private:
     void MoveOn(ScheduleRecord& record) {
+        moved_ = true;
         const int32_t days = CatchUpDays(record, now_.Weekday);
         const bool cached = days >= 1 && days <= kMaxDays;
         if (cached && known_[days]) {
@@ -69,6 +72,7 @@ private:
     const ClockTexts& now_;
     uint64_t today_ = 0;
     bool byDatePrefix_ = false;
+    bool moved_ = false;
     char dates_[kMaxDays + 1][9] = {};
     bool known_[kMaxDays + 1] = {};
 };
@@ -126,6 +130,7 @@ bool ReadScheduleRecords(ScheduleList& list, ByteSource& source, const LocalTime
         std::size_t got = 0;
         const bool read = source.Read(static_cast<void*>(block), wanted, got);
         AppendBlock(list, block, std::min(got, wanted) / kScheduleRecordSize, catchUp);
+        list.MovedOn = list.MovedOn || catchUp.Moved();
         if (!read) return false;
         if (got < wanted) return true;
         capacity = capacity < kRecordsPerRead ? kRecordsPerRead : std::min(capacity * 2, kMostRecordsAtOnce);

@@ -20,6 +20,7 @@ struct ScheduleList {
     std::vector<std::unique_ptr<ScheduleRecord[]>> Blocks;  // records read from files
     std::vector<std::unique_ptr<ScheduleRecord>> Added;     // records added one by one
     FileLoad Load = FileLoad::NotFound;                     // how reading the schedule file went
+    bool MovedOn = false;                                   // reading caught records up: the file is behind
 };
 
 // The program-wide slot that holds the list; null while it does not exist.

@@ -115,7 +115,7 @@ void StartSavingChanges(DataProblemReporter reporterToUse) {
     reporter = reporterToUse;
     started = true;
     // What was read is on disk already: nothing is written until it changes.
-    if (Shared.Schedules && Shared.Schedules->Load == FileLoad::Read) {
+    if (Shared.Schedules && Shared.Schedules->Load == FileLoad::Read && !Shared.Schedules->MovedOn) {
         scheduleImage = ScheduleFileBytes(Shared.Schedules);
         scheduleImageKnown = true;
     }
