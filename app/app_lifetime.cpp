@@ -24,7 +24,9 @@ void AppInit() {
     TrayIcon = std::make_unique<TIconWin>();
     // Conduit modules are named relative to the Palm Desktop directory.
     char desktop[kPathSize];
-    if (ReadDesktopPath(desktop, sizeof desktop) == 0) SetCurrentDirectoryA(desktop);
+    const int32_t found = ReadDesktopPath(desktop, sizeof desktop);
+    if (found == 0) SetCurrentDirectoryA(desktop);
+    if (found == kDesktopPathNotAnsi) ReportDesktopPathNotAnsiLater();
     LoadHsApi();
 }
 

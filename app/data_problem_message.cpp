@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "application.h"
+#include "desktop_path.h"
 #include "ui_services.h"
 
 namespace corvane {
@@ -43,6 +44,24 @@ std::string DataProblemText(const DataFileProblem& problem, SaveAsk ask) {
                             : "Choose Retry to try again now; Corvane also tries again at your next change.";
     return "Corvane could not save your changes to\n" + path + "\n\n" + ReasonText(problem.Reason) + "\n\n" + after;
 }
+
+std::string DesktopPathNotAnsiText(const std::wstring& path) {
+    return "Palm Desktop not found.\n\nThe folder Palm Desktop is registered in,\n" + AnsiText(path.c_str()) +
+           "\nhas letters that this system's ANSI code page lacks, and Palm Desktop's libraries can name only "
+           "folders in that code page. Install Palm Desktop in a folder whose name uses other letters.";
+}
+
+namespace {
+
+void CALLBACK ShowDesktopPathNotAnsi(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    const std::string text = DesktopPathNotAnsiText(ReadWideDesktopPath());
+    Ui().ShowMessage(App().Handle(), text.c_str(), App().Title(), MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace
+
+void ReportDesktopPathNotAnsiLater() { SetTimer(nullptr, 0, 0, ShowDesktopPathNotAnsi); }
 
 bool ReportDataProblem(const DataFileProblem& problem, SaveAsk ask) {
     const std::string text = DataProblemText(problem, ask);

@@ -13,4 +13,9 @@ std::string DataProblemText(const DataFileProblem& problem, SaveAsk ask);
 // Shows it with Retry and Cancel; true when Retry was chosen.
 bool ReportDataProblem(const DataFileProblem& problem, SaveAsk ask);
 
+// The message for a Palm Desktop folder whose name the ANSI code page cannot
+// hold, and the showing of it once the message loop runs.
+std::string DesktopPathNotAnsiText(const std::wstring& path);
+void ReportDesktopPathNotAnsiLater();
+
 }  // namespace corvane
