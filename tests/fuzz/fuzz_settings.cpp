@@ -5,7 +5,9 @@
 // every file path formed from it fits its buffer or is not formed; flags
 // become 0 or 1 and numbers stay as read, and the text written for each
 // reads back as the field. Numbers typed into the windows' boxes (any text)
-// read as the whole decimal text within 32 bits, else 0.
+// read as the whole decimal text within 32 bits, else 0. Whatever text the
+// settings file held, the text written back holds the settings' section once
+// and writing it again changes nothing.
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
@@ -93,6 +95,14 @@ void CheckTypedNumber(FuzzedDataProvider& input) {
     Check(ParseDecimal(text.c_str()) == ExpectedDecimal(text), "a typed number reads as its whole text");
 }
 
+void CheckSettingsText(FuzzedDataProvider& input) {
+    const std::string previous = input.ConsumeRandomLengthString(400);
+    const std::string section = "[CVOption]\r\nShowHelp=1\r\nFormIndex=3\r\n";
+    const std::string written = SettingsFileText(previous, "CVOption", section);
+    Check(written.find(section) != std::string::npos, "the section is written whole");
+    Check(SettingsFileText(written, "cvoption", section) == written, "writing the same settings again changes nothing");
+}
+
 }  // namespace
 }  // namespace corvane
 
@@ -102,5 +112,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     CheckModulePath(input);
     CheckStoredValues(input);
     CheckTypedNumber(input);
+    CheckSettingsText(input);
     return 0;
 }
