@@ -21,19 +21,9 @@ const wchar_t* DataFileRelativePath(int32_t index) {
 
 int GetExeDir(WidePath* buffer) {
     if (buffer == nullptr) return 0;
-    wchar_t* out = *buffer;
-    out[0] = L'\0';
     WidePath module;
     const DWORD length = GetModuleFileNameW(nullptr, module, static_cast<DWORD>(kPathSize));
-    // A length that fills the buffer means the path was cut.
-    if (length == 0 || length >= kPathSize) return 0;
-    std::size_t directory = 0;
-    for (std::size_t at = 0; at < length; ++at) {
-        if (module[at] == L'\\' || module[at] == L'/') directory = at + 1;
-    }
-    for (std::size_t i = 0; i < directory; ++i) out[i] = module[i];
-    out[directory] = L'\0';
-    return 1;
+    return ModuleDirectory(module, length, buffer);
 }
 
 int GetDataFilePath(int32_t index, WidePath* buffer) {

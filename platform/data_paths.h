@@ -9,9 +9,6 @@
 
 namespace corvane {
 
-// A path of the program's own, in a buffer of the usual path size.
-using WidePath = wchar_t[kPathSize];
-
 // Data file indices.
 enum DataFile : int32_t {
     dfConduitNames = 1,  // cvdata\cvwkcond.dat

@@ -112,14 +112,14 @@ FileLoad ScheduleListReload(const ScheduleListHolder& holder, DWORD* reason) {
 int ScheduleListSave(const ScheduleListHolder& holder, DWORD* reason) {
     DWORD ignored = ERROR_SUCCESS;
     if (reason == nullptr) reason = &ignored;
-    if (!holder || !MayReplace(holder->Load)) {
-        *reason = ERROR_INVALID_DATA;
-        return 0;
-    }
     WidePath folder;
     WidePath path;
     if (GetDataFolder(&folder) == 0 || GetDataFilePath(dfSchedules, &path) == 0) {
         *reason = ERROR_FILENAME_EXCED_RANGE;
+        return 0;
+    }
+    if (!holder || !MayReplace(holder->Load)) {
+        *reason = ERROR_INVALID_DATA;
         return 0;
     }
     // A copy of the program without its data folder still keeps its schedules.

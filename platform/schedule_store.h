@@ -21,7 +21,7 @@ ScheduleListHolder& ScheduleListCreate(ScheduleListHolder& holder);
 FileLoad ScheduleListLoad(ScheduleListHolder& holder, DWORD* reason = nullptr);
 
 // Reads the file again for a list that could not be read before, keeping
-// every record the list already has (ScheduleListMerge's rule). Nothing for a
+// every record the list already has (MergeScheduleRecords' rule). Nothing for a
 // list that was read. Gives the list's state afterwards.
 FileLoad ScheduleListReload(const ScheduleListHolder& holder, DWORD* reason = nullptr);
 

@@ -148,13 +148,6 @@ TEST_F(ScheduleStoreTest, AFileThatCannotBeReadIsNeverWrittenOverAndIsReadWhenIt
     EXPECT_EQ(ScheduleListSave(holder), 1);
 }
 
-TEST_F(ScheduleStoreTest, AFolderInPlaceOfTheFileIsNotReadAsEmpty) {
-    ASSERT_TRUE(CreateDirectoryA(file_.c_str(), nullptr));
-    ScheduleListHolder holder;
-    EXPECT_EQ(ScheduleListLoad(holder), FileLoad::Unreadable);
-    EXPECT_EQ(ScheduleListSave(holder), 0);
-}
-
 TEST_F(ScheduleStoreTest, AReadOnlyFileIsLeftByteForByteWithTheReason) {
     const std::string old = RecordBytes(1, "0800", "99991231");
     WriteWholeFile(file_, old);
