@@ -4,8 +4,8 @@
 #include <windowsx.h>
 
 #include "application.h"
-#include "conduit_form.h"
 #include "change_saver.h"
+#include "conduit_form.h"
 #include "controls.h"
 #include "data_paths.h"
 #include "icon_win.h"
