@@ -45,8 +45,9 @@ struct TOptions {
     int Save(DWORD* reason = nullptr);
 };
 
-// The settings of this process. Loaded before the entry point runs and saved
-// after it has returned.
+// The settings of this process. Loaded before the entry point runs, saved as
+// they change (DataChanged) and once more, when anything is left, after it
+// has returned.
 extern TOptions Options;
 
 }  // namespace corvane
