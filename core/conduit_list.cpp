@@ -126,10 +126,12 @@ int32_t ReadFallbackAction(const UserDataEntries& um, uint32_t userId, ConduitRe
     return IsAction(record.DefaultAction) ? record.DefaultAction : AskConduitDefault(record);
 }
 
-void ApplyAction(const UserDataEntries& um, uint32_t userId, const ConduitRecord& record, int32_t code,
+bool ApplyAction(const UserDataEntries& um, uint32_t userId, const ConduitRecord& record, int32_t code,
                  bool updatePermanent) {
-    CallEntry(um.UmSetUserTempSyncPreferences, userId, record.CreatorID, code);
-    if (updatePermanent) CallEntry(um.UmSetUserPermSyncPreferences, userId, record.CreatorID, code);
+    const bool temporary = CallEntry(um.UmSetUserTempSyncPreferences, userId, record.CreatorID, code) == 0;
+    if (!updatePermanent) return temporary;
+    const bool permanent = CallEntry(um.UmSetUserPermSyncPreferences, userId, record.CreatorID, code) == 0;
+    return temporary && permanent;
 }
 
 }  // namespace corvane

@@ -68,8 +68,9 @@ ConfigureResult CustomizeConduit(const UserDataEntries& um, uint32_t userId, con
 int32_t ReadFallbackAction(const UserDataEntries& um, uint32_t userId, ConduitRecord& record);
 
 // Writes `code` as the user's temporary preference, and then as the permanent
-// one when `updatePermanent` is set.
-void ApplyAction(const UserDataEntries& um, uint32_t userId, const ConduitRecord& record, int32_t code,
+// one when `updatePermanent` is set. False when User Data refused a write (or
+// is not bound): what it holds is then to be read back, not assumed.
+bool ApplyAction(const UserDataEntries& um, uint32_t userId, const ConduitRecord& record, int32_t code,
                  bool updatePermanent);
 
 }  // namespace corvane

@@ -9,36 +9,49 @@
 
 namespace corvane {
 
-// Length of the text in a field of `width` bytes: up to the first zero byte,
+// The first three helpers serve wide text too (the program's own paths).
+
+// Takes a parameter out of template deduction, so that a null target still
+// finds the character type from the source.
+template <typename T>
+struct NotDeduced {
+    using Type = T;
+};
+
+// Length of the text in a field of `width` characters: up to the first zero,
 // or the whole width when the field holds no terminator.
-inline std::size_t FieldLength(const char* field, std::size_t width) {
+template <typename CharT>
+std::size_t FieldLength(const CharT* field, std::size_t width) {
     std::size_t length = 0;
-    while (length < width && field[length] != '\0') ++length;
+    while (length < width && field[length] != CharT{}) ++length;
     return length;
 }
 
 // Copies the text of a `sourceWidth`-byte field into a buffer of `targetSize`
 // bytes and always terminates it. Returns false, leaving the buffer empty, when
 // the text and its terminator do not fit.
-inline bool CopyField(char* target, std::size_t targetSize, const char* source, std::size_t sourceWidth) {
+template <typename CharT>
+bool CopyField(typename NotDeduced<CharT>::Type* target, std::size_t targetSize, const CharT* source,
+               std::size_t sourceWidth) {
     if (target == nullptr || targetSize == 0) return false;
     const std::size_t length = FieldLength(source, sourceWidth);
     if (length >= targetSize) {
-        target[0] = '\0';
+        target[0] = CharT{};
         return false;
     }
     for (std::size_t i = 0; i < length; ++i) target[i] = source[i];
-    target[length] = '\0';
+    target[length] = CharT{};
     return true;
 }
 
 // Appends `text` (a terminated string) to the terminated string in `target`.
 // Returns false, leaving `target` as it was, when the result would not fit.
-inline bool AppendText(char* target, std::size_t targetSize, const char* text) {
+template <typename CharT>
+bool AppendText(CharT* target, std::size_t targetSize, const CharT* text) {
     const std::size_t start = FieldLength(target, targetSize);
     if (start >= targetSize) return false;
     std::size_t length = 0;
-    while (text[length] != '\0') ++length;
+    while (text[length] != CharT{}) ++length;
     if (start + length >= targetSize) return false;
     for (std::size_t i = 0; i <= length; ++i) target[start + i] = text[i];
     return true;

@@ -2,25 +2,18 @@
 
 namespace corvane {
 
-std::size_t DirectoryLength(const char* path, std::size_t width, LeadByteTest isLeadByte) {
-    const std::size_t length = FieldLength(path, width);
-    std::size_t directory = 0;
-    std::size_t at = 0;
-    while (at < length) {
-        if (path[at] == '\\' || path[at] == '/') directory = at + 1;
-        at += isLeadByte(static_cast<unsigned char>(path[at])) && at + 1 < length ? 2 : 1;
-    }
-    return directory;
-}
-
-int ModuleDirectory(const char* module, uint32_t length, PathBuffer* buffer, LeadByteTest isLeadByte) {
+int ModuleDirectory(const wchar_t* module, uint32_t length, WidePath* buffer) {
     if (buffer == nullptr) return 0;
-    char* out = *buffer;
-    out[0] = '\0';
+    wchar_t* out = *buffer;
+    out[0] = L'\0';
     if (length == 0 || length >= kPathSize) return 0;
-    const std::size_t directory = DirectoryLength(module, length, isLeadByte);
+    const std::size_t text = FieldLength(module, length);
+    std::size_t directory = 0;
+    for (std::size_t at = 0; at < text; ++at) {
+        if (module[at] == L'\\' || module[at] == L'/') directory = at + 1;
+    }
     for (std::size_t i = 0; i < directory; ++i) out[i] = module[i];
-    out[directory] = '\0';
+    out[directory] = L'\0';
     return 1;
 }
 

@@ -13,18 +13,14 @@ namespace corvane {
 // terminator included.
 inline constexpr std::size_t kPathSize = 260;
 using PathBuffer = char[kPathSize];
-
-// Length of the directory part of the first `width` bytes of `path` (up to
-// its first zero byte): everything up to and including the last backslash or
-// slash. Walks by characters so that a trail byte of a two-byte character is
-// never taken for a separator.
-std::size_t DirectoryLength(const char* path, std::size_t width, LeadByteTest isLeadByte);
+// The program's own paths are wide (any folder name works); Palm's are ANSI.
+using WidePath = wchar_t[kPathSize];
 
 // Writes the directory part (with its trailing separator) of the module path
 // `module`, `length` characters as the system reported them, into `buffer`
 // and returns 1. Returns 0 with an empty buffer when `length` is 0 or does
 // not leave room for a terminator (the path was cut); 0 when `buffer` is null.
-int ModuleDirectory(const char* module, uint32_t length, PathBuffer* buffer, LeadByteTest isLeadByte);
+int ModuleDirectory(const wchar_t* module, uint32_t length, WidePath* buffer);
 
 // True for "X:\..." (or "X:/...") and "\\server\...".
 bool IsFullPath(const char* path);

@@ -1,6 +1,7 @@
 #include "schedule_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -50,8 +51,11 @@ public:
         if (IsPastDue(record, now_)) MoveOn(record);
     }
 
+    bool Moved() const { return moved_; }
+
 private:
     void MoveOn(ScheduleRecord& record) {
+        moved_ = true;
         const int32_t days = CatchUpDays(record, now_.Weekday);
         const bool cached = days >= 1 && days <= kMaxDays;
         if (cached && known_[days]) {
@@ -68,6 +72,7 @@ private:
     const ClockTexts& now_;
     uint64_t today_ = 0;
     bool byDatePrefix_ = false;
+    bool moved_ = false;
     char dates_[kMaxDays + 1][9] = {};
     bool known_[kMaxDays + 1] = {};
 };
@@ -78,14 +83,26 @@ void AppendBlock(ScheduleList& list, ScheduleRecord* block, std::size_t count, L
     ScheduleListAppendBlock(list, block, count);
 }
 
-// The number of whole records the open file holds, at most kMostRecordsAtOnce;
-// 0 when its size cannot be had.
-std::size_t RecordsInFile(std::FILE* file) {
-    if (std::fseek(file, 0, SEEK_END) != 0) return 0;
-    const long size = std::ftell(file);
-    if (std::fseek(file, 0, SEEK_SET) != 0 || size <= 0) return 0;
-    return std::min(static_cast<std::size_t>(size) / kScheduleRecordSize, kMostRecordsAtOnce);
-}
+// Reads a file through the C library.
+class StdioSource : public ByteSource {
+public:
+    explicit StdioSource(std::FILE* file) : file_(file) {}
+
+    std::size_t Size() override {
+        if (std::fseek(file_, 0, SEEK_END) != 0) return 0;
+        const long size = std::ftell(file_);
+        if (std::fseek(file_, 0, SEEK_SET) != 0 || size <= 0) return 0;
+        return static_cast<std::size_t>(size);
+    }
+
+    bool Read(void* buffer, std::size_t wanted, std::size_t& got) override {
+        got = std::fread(buffer, 1, wanted, file_);
+        return got == wanted || std::ferror(file_) == 0;
+    }
+
+private:
+    std::FILE* file_;
+};
 
 }  // namespace
 
@@ -100,26 +117,54 @@ std::size_t AppendScheduleRecords(ScheduleList& list, const unsigned char* data,
     return count;
 }
 
-int ScheduleListLoadFile(ScheduleListHolder& holder, const char* path, const LocalTime& now) {
-    holder = std::make_unique<ScheduleList>();
-    if (path == nullptr) return 0;
-    const FileHandle file(std::fopen(path, "rb"));
-    if (!file) return 1;
+bool ReadScheduleRecords(ScheduleList& list, ByteSource& source, const LocalTime& now) {
     const ClockTexts clock = MakeClockTexts(now);
     LoadCatchUp catchUp(clock);
     // One read straight into one block when the size is known: a read that
     // asks for a record more than the file holds ends at the end of the file.
     // A file that grew meanwhile is read on in further blocks.
-    std::size_t capacity = RecordsInFile(file.get()) + 1;
+    std::size_t capacity = std::min(source.Size() / kScheduleRecordSize, kMostRecordsAtOnce) + 1;
     for (;;) {
-        ScheduleRecord* block = ScheduleListNewBlock(*holder, capacity);
+        ScheduleRecord* block = ScheduleListNewBlock(list, capacity);
         const std::size_t wanted = capacity * kScheduleRecordSize;
-        const std::size_t got = std::fread(static_cast<void*>(block), 1, wanted, file.get());
-        AppendBlock(*holder, block, got / kScheduleRecordSize, catchUp);
-        if (got < wanted) break;
+        std::size_t got = 0;
+        const bool read = source.Read(static_cast<void*>(block), wanted, got);
+        AppendBlock(list, block, std::min(got, wanted) / kScheduleRecordSize, catchUp);
+        list.MovedOn = list.MovedOn || catchUp.Moved();
+        if (!read) return false;
+        if (got < wanted) return true;
         capacity = capacity < kRecordsPerRead ? kRecordsPerRead : std::min(capacity * 2, kMostRecordsAtOnce);
     }
-    return 1;
+}
+
+FileLoad ScheduleListLoadFile(ScheduleListHolder& holder, const char* path, const LocalTime& now) {
+    holder = std::make_unique<ScheduleList>();
+    holder->Load = FileLoad::NoPath;
+    if (path == nullptr) return holder->Load;
+    const FileHandle file(std::fopen(path, "rb"));
+    if (!file) {
+        holder->Load = errno == ENOENT ? FileLoad::NotFound : FileLoad::Unreadable;
+        return holder->Load;
+    }
+    StdioSource source(file.get());
+    holder->Load = ReadScheduleRecords(*holder, source, now) ? FileLoad::Read : FileLoad::Unreadable;
+    return holder->Load;
+}
+
+void MergeScheduleRecords(ScheduleList& list, ScheduleList&& fromFile) {
+    const std::size_t before = list.Records.size();
+    for (ScheduleRecord* record : fromFile.Records) {
+        const auto known = std::find_if(list.Records.begin(), list.Records.begin() + static_cast<std::ptrdiff_t>(before),
+                                        [record](const ScheduleRecord* kept) { return kept->UserID == record->UserID; });
+        if (known == list.Records.begin() + static_cast<std::ptrdiff_t>(before)) list.Records.push_back(record);
+    }
+    // The blocks move whole, so the records taken over stay where they are.
+    for (auto& block : fromFile.Blocks) list.Blocks.push_back(std::move(block));
+    for (auto& added : fromFile.Added) list.Added.push_back(std::move(added));
+    fromFile.Records.clear();
+    fromFile.Blocks.clear();
+    fromFile.Added.clear();
+    list.Load = fromFile.Load;
 }
 
 std::vector<unsigned char> ScheduleFileBytes(const ScheduleListHolder& holder) {

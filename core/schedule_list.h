@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "file_load.h"
 #include "schedule_record.h"
 
 namespace corvane {
@@ -18,6 +19,8 @@ struct ScheduleList {
     std::vector<ScheduleRecord*> Records;                   // every record, in list order
     std::vector<std::unique_ptr<ScheduleRecord[]>> Blocks;  // records read from files
     std::vector<std::unique_ptr<ScheduleRecord>> Added;     // records added one by one
+    FileLoad Load = FileLoad::NotFound;                     // how reading the schedule file went
+    bool MovedOn = false;                                   // reading caught records up: the file is behind
 };
 
 // The program-wide slot that holds the list; null while it does not exist.

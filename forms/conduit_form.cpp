@@ -5,6 +5,7 @@
 #include <string>
 
 #include "application.h"
+#include "change_saver.h"
 #include "controls.h"
 #include "disabled_scope.h"
 #include "list_view.h"
@@ -67,6 +68,9 @@ void SetRowMarker(HWND list, int row, bool applied) {
 }
 
 bool UpdatesPermanent() { return Options.UpdatePermanent == 1; }
+
+// Posted to the page after Palm Desktop refused an action.
+constexpr UINT WM_SYNCBOXES = WM_APP + 20;
 
 // The action column shows each of these whole; the type column takes the rest.
 void FitColumns(HWND list) {
@@ -185,6 +189,25 @@ void TfrmCM::ShowRowAction(int row, int32_t action, bool applied, bool setBox) {
     SetRowChecked(list, row, applied);
 }
 
+bool TfrmCM::WriteAction(int row, uint32_t userId, ConduitRecord& record, int32_t action) {
+    if (ApplyAction(UserData.Entries, userId, record, action, UpdatesPermanent())) return true;
+    const int32_t held = ReadShownAction(UserData.Entries, userId, record);
+    ShowRowAction(row, held, IsEnabledAction(held), false);
+    PostMessageA(Handle(), WM_SYNCBOXES, 0, 0);
+    const std::string text = std::string("Palm Desktop did not store the action \"") + ActionTextOf(action) +
+                             "\". The list shows the action it holds.";
+    Ui().ShowMessage(Handle(), text.c_str(), App().Title(), MB_OK | MB_ICONSTOP);
+    return false;
+}
+
+void TfrmCM::SyncCheckBoxes() {
+    HWND list = Control(Id::idLvCond);
+    const FillingScope filling(filling_);
+    for (int row = 0; row < ListRowCount(list); ++row) {
+        if (RowChecked(list, row) != RowMarker(list, row)) SetRowChecked(list, row, RowMarker(list, row));
+    }
+}
+
 bool TfrmCM::EnableConduit(int row, bool on) {
     if (!ListRowExists(Control(Id::idLvCond), row)) return false;
     const UserRecord* user = SelectedUser();
@@ -192,7 +215,7 @@ bool TfrmCM::EnableConduit(int row, bool on) {
     if (user == nullptr || record == nullptr) return false;
     const uint32_t userId = user->UserID;
     const int32_t action = on ? ReadEnableAction(UserData.Entries, userId, *record) : saDoNothing;
-    ApplyAction(UserData.Entries, userId, *record, action, UpdatesPermanent());
+    if (!WriteAction(row, userId, *record, action)) return true;
     // The box stays as it is: the person has just changed it.
     ShowRowAction(row, action, on, false);
     return true;
@@ -203,8 +226,7 @@ bool TfrmCM::SetConduitAction(int row, int32_t action) {
     const UserRecord* user = SelectedUser();
     ConduitRecord* record = ConduitListAt(Shared.Conduits.get(), row);
     if (user == nullptr || record == nullptr) return false;
-    ApplyAction(UserData.Entries, user->UserID, *record, action, UpdatesPermanent());
-    ShowRowAction(row, action, IsEnabledAction(action), true);
+    if (WriteAction(row, user->UserID, *record, action)) ShowRowAction(row, action, IsEnabledAction(action), true);
     return true;
 }
 
@@ -227,7 +249,10 @@ bool TfrmCM::lvCondKeyDown(WORD key) {
     return true;
 }
 
-void TfrmCM::cbPermanentClick() { Options.UpdatePermanent = IsChecked(Control(Id::idCbPermanent)) ? 1 : 0; }
+void TfrmCM::cbPermanentClick() {
+    Options.UpdatePermanent = IsChecked(Control(Id::idCbPermanent)) ? 1 : 0;
+    DataChanged();
+}
 
 void TfrmCM::lblCustomClick() {
     const int row = SelectedListRow(Control(Id::idLvCond));
@@ -251,9 +276,11 @@ void TfrmCM::lblCustomClick() {
     }
     int32_t action = chosen.Action;
     if (!IsAction(action)) action = ReadFallbackAction(UserData.Entries, userId, *record);
-    ApplyAction(UserData.Entries, userId, *record, action, UpdatesPermanent());
     const UserRecord* shown = SelectedUser();
-    if (shown != nullptr && shown->UserID == userId && ListRowExists(Control(Id::idLvCond), row)) {
+    const bool rowShown = shown != nullptr && shown->UserID == userId && ListRowExists(Control(Id::idLvCond), row);
+    if (rowShown && !WriteAction(row, userId, *record, action)) return;
+    if (!rowShown) ApplyAction(UserData.Entries, userId, *record, action, UpdatesPermanent());
+    if (rowShown) {
         ShowRowAction(row, action, IsEnabledAction(action), true);
     }
 }
@@ -342,6 +369,10 @@ LRESULT TfrmCM::OnNotify(NMHDR* header) {
 }
 
 LRESULT TfrmCM::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SYNCBOXES) {
+        SyncCheckBoxes();
+        return 0;
+    }
     if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == Control(Id::idLvCond)) {
         OnContextMenu(lParam);
         return 0;

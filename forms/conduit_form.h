@@ -71,6 +71,12 @@ private:
     // Shows `action` in the row: its text, its "Index" marker and, when
     // `setBox`, its check box.
     void ShowRowAction(int row, int32_t action, bool applied, bool setBox);
+    // Writes `action` for the user to Palm Desktop. When Palm Desktop
+    // refuses, tells the person, shows the action it holds and gives false.
+    bool WriteAction(int row, uint32_t userId, ConduitRecord& record, int32_t action);
+    // Brings every row's check box in line with its marker (posted after a
+    // refusal, once the list view has finished toggling the box itself).
+    void SyncCheckBoxes();
 
     bool filling_ = false;  // the program itself is changing check boxes
 };

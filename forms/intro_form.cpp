@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "change_saver.h"
 #include "controls.h"
 #include "options.h"
 #include "product.h"
@@ -89,7 +90,10 @@ void TfrmIntro::HighlightSection(int hoverNumber) {
     }
 }
 
-void TfrmIntro::cbxShowClick() { Options.ShowHelp = IsChecked(Control(Id::idCbxShow)) ? 1 : 0; }
+void TfrmIntro::cbxShowClick() {
+    Options.ShowHelp = IsChecked(Control(Id::idCbxShow)) ? 1 : 0;
+    DataChanged();
+}
 
 void TfrmIntro::lblSupportClick() { Ui().ShellOpen(Handle(), (std::string("mailto:") + kSupportAddress).c_str()); }
 

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "application.h"
+#include "change_saver.h"
 #include "conduit_form.h"
 #include "controls.h"
 #include "data_paths.h"
@@ -188,6 +189,7 @@ void TfrmMain::FormCreate() {
     if (start == pgSchedule) OpenStartPage();
     if (Options.Hide == 0) {
         Options.Hide = 1;
+        DataChanged();
         ShowMain();
     }
     if (!startPageMade_ && start >= pgIntro && start <= pgSchedule) SetStatus(start);
@@ -266,6 +268,7 @@ void TfrmMain::SetStatus(int32_t page) {
     SetLabelText(Id::idLblStatus, known ? kStatusCaptions[page] : "");
     FPageIndex = page;
     Options.FormIndex = page;
+    DataChanged();
 }
 
 void TfrmMain::UsersChanged() {
@@ -331,8 +334,8 @@ bool TfrmMain::DrawSpeedButton(const DRAWITEMSTRUCT& item) const {
 void TfrmMain::lblCloseClick() { HideMain(); }
 
 void TfrmMain::lblHelpClick() {
-    PathBuffer path;
-    if (GetDataFilePath(dfHelp, &path) != 0) Ui().ShellOpen(Handle(), path);
+    WidePath path;
+    if (GetDataFilePath(dfHelp, &path) != 0) Ui().OpenFile(Handle(), path);
 }
 
 void TfrmMain::lblHomeClick() { Ui().ShellOpen(Handle(), kHomePage); }
@@ -372,6 +375,8 @@ void TfrmMain::OnTimer(UINT_PTR id) {
 
 LRESULT TfrmMain::OnPowerBroadcast(WPARAM event) {
     if (event == PBT_APMSUSPEND && runEvents_.Suspending) runEvents_.Suspending();
+    // A file that could not be read before sleep may be back.
+    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) DataChanged();
     // What fell due during sleep reminds once a person is back.
     FSync->PowerChanged(event);
     return TRUE;

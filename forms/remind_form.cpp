@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "change_saver.h"
 #include "code_page.h"
 #include "controls.h"
 #include "decimal_text.h"
@@ -162,18 +163,21 @@ void TfrmRemind::rbtnNowClick() {
     EnableWindow(Control(Id::idEdtMin), FALSE);
     StopCountdown("   Close  ");
     Options.RemindIndex = 1;
+    DataChanged();
 }
 
 void TfrmRemind::rbtnLaterClick() {
     EnableWindow(Control(Id::idEdtMin), TRUE);
     StopCountdown("  Close  ");
     Options.RemindIndex = 2;
+    DataChanged();
 }
 
 void TfrmRemind::rbtnNoClick() {
     EnableWindow(Control(Id::idEdtMin), FALSE);
     StopCountdown("  Close  ");
     Options.RemindIndex = 3;
+    DataChanged();
 }
 
 void TfrmRemind::edtMinExit() {
@@ -250,6 +254,7 @@ void TfrmRemind::lblDetailClick() {
     LayOutPanels(show);
     SetLabelText(Id::idLblDetail, show ? "Hide" : "Detail");
     Options.RemindDetail = show ? 1 : 0;
+    DataChanged();
 }
 
 void TfrmRemind::OnCommand(int id, int code, HWND) {

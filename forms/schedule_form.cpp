@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "change_saver.h"
 #include "controls.h"
 #include "decimal_text.h"
 #include "palm_libraries.h"
@@ -129,6 +130,7 @@ void TfrmSche::cbxUserChange() {
         WriteDateText({now.Year, now.Month, now.Day}, created->SyncDate);
         record = created.get();
         if (ScheduleListAdd(Shared.Schedules, std::move(created)) == 0) return;
+        DataChanged();
     }
     const ScheduleRecord shown = *record;
     switch (shown.Kind) {
@@ -172,6 +174,7 @@ void TfrmSche::rbtnDailyClick() {
     if (ScheduleRecord* record = SelectedRecord()) {
         record->Kind = skDaily;
         record->Param = 0;
+        DataChanged();
     }
 }
 
@@ -182,6 +185,7 @@ void TfrmSche::rbtnWeeklyClick() {
     if (record->Kind != skWeekly) {
         record->Kind = skWeekly;
         record->Param = 0;
+        DataChanged();
     }
     ComboSelect(Control(Id::idCbxDay), record->Param);
 }
@@ -193,6 +197,7 @@ void TfrmSche::rbtnRandomClick() {
     if (record->Kind != skEveryNDays) {
         record->Kind = skEveryNDays;
         record->Param = 2;
+        DataChanged();
     }
     ShowDays(record->Param);
 }
@@ -202,6 +207,7 @@ void TfrmSche::rbtnNothingClick() {
     if (ScheduleRecord* record = SelectedRecord()) {
         record->Kind = skNothing;
         record->Param = 0;
+        DataChanged();
     }
 }
 
@@ -209,6 +215,7 @@ void TfrmSche::cbxDayChange() {
     ScheduleRecord* record = SelectedRecord();
     if (record == nullptr || record->Kind != skWeekly) return;
     record->Param = static_cast<int16_t>(ComboSelection(Control(Id::idCbxDay)));
+    DataChanged();
 }
 
 void TfrmSche::edtDaysChange() {
@@ -217,6 +224,7 @@ void TfrmSche::edtDaysChange() {
     // The 16-bit field keeps the low 16 bits of larger values.
     const auto value = static_cast<uint32_t>(ParseDecimal(TextOf(Control(Id::idEdtDays)).c_str()));
     record->Param = static_cast<int16_t>(static_cast<uint16_t>(value & 0xFFFFu));
+    DataChanged();
 }
 
 void TfrmSche::dtpTimeChange() {
@@ -224,6 +232,7 @@ void TfrmSche::dtpTimeChange() {
     if (record == nullptr) return;
     const SYSTEMTIME time = PickerTime(Control(Id::idDtpTime));
     WriteTimeText(time.wHour, time.wMinute, record->SyncTime);
+    DataChanged();
 }
 
 void TfrmSche::dtpDateChange() {
@@ -231,6 +240,7 @@ void TfrmSche::dtpDateChange() {
     if (record == nullptr) return;
     const SYSTEMTIME date = PickerTime(Control(Id::idDtpDate));
     WriteDateText({date.wYear, date.wMonth, date.wDay}, record->SyncDate);
+    DataChanged();
 }
 
 void TfrmSche::lblSyncNowClick() {

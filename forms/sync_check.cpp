@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "application.h"
+#include "change_saver.h"
 #include "code_page.h"
 #include "form.h"
 #include "palm_libraries.h"
@@ -37,7 +38,7 @@ void SyncCheck::CheckSchedules() {
     // inside the reminder's loop reminds only of what came due later.
     const std::vector<uint32_t> due = tracker_.Check(Shared.Schedules, Ui().Now());
     if (!due.empty()) Remind(due);
-    if (tracker_.Moves() != moves && moved_) moved_();
+    if (tracker_.Moves() != moves) SchedulesMoved();
 }
 
 void SyncCheck::Remind(const std::vector<uint32_t>& due) {
@@ -63,6 +64,11 @@ void SyncCheck::Remind(const std::vector<uint32_t>& due) {
             tracker_.Settle(Shared.Schedules, userId, now);
         }
     }
+}
+
+void SyncCheck::SchedulesMoved() {
+    DataChanged();
+    if (moved_) moved_();
 }
 
 void SyncCheck::PowerChanged(WPARAM event) {
@@ -103,7 +109,7 @@ void SyncCheck::FollowClock() {
     if (!clock_.SetByHand()) return;
     const uint64_t moves = tracker_.Moves();
     tracker_.ClockSetByHand(Shared.Schedules, Ui().Now());
-    if (tracker_.Moves() != moves && moved_) moved_();
+    if (tracker_.Moves() != moves) SchedulesMoved();
 }
 
 }  // namespace corvane

@@ -49,6 +49,8 @@ private:
     // are left out.
     DueUsers NamesOf(const std::vector<uint32_t>& due) const;
     void Remind(const std::vector<uint32_t>& due);
+    // Saves the moved schedules and lets a page that shows them follow.
+    void SchedulesMoved();
     void CheckSoon() const { PostMessageA(owner_, kCheckNow, 0, 0); }
     // A clock set by hand (summer time and time zones do not count) starts
     // the checking afresh at the new time.

@@ -77,8 +77,13 @@ int32_t GetPreference(uint32_t userId, uint32_t creatorId, const char* kind, int
     return 0;
 }
 
+// A Palm Desktop that refuses to store a conduit's action of one kind
+// ("Temp" or "Perm"), as one whose user files are read-only does.
+bool PreferenceLocked(const char* kind) { return ReadInt("Quirks", std::string("Locked") + kind, 0) == 1; }
+
 int32_t SetPreference(uint32_t userId, uint32_t creatorId, const char* kind, int32_t action) {
     if (!UserExists(userId)) return kNotFound;
+    if (PreferenceLocked(kind)) return kRefused;
     WriteInt("Preferences " + std::to_string(userId), PreferenceKey(creatorId, kind), action);
     return 0;
 }

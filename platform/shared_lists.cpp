@@ -1,8 +1,11 @@
 #include "shared_lists.h"
 
+#include <string>
+
 #include "code_page.h"
 #include "conduit_modules.h"
 #include "data_paths.h"
+#include "file_replace.h"
 #include "palm_libraries.h"
 
 namespace corvane {
@@ -48,9 +51,11 @@ void ConduitListFree(std::unique_ptr<ConduitList>& list) {
 
 std::unique_ptr<ConduitNameTable> NameTableLoad(int* loaded) {
     auto table = std::make_unique<ConduitNameTable>();
-    PathBuffer path;
-    const int result = NameTableLoadFile(*table, GetDataFilePath(dfConduitNames, &path) != 0 ? path : nullptr);
-    if (loaded != nullptr) *loaded = result;
+    WidePath path;
+    std::string bytes;
+    const bool read = GetDataFilePath(dfConduitNames, &path) != 0 && ReadWholeFile(path, bytes) == FileLoad::Read;
+    if (read) AppendNameEntries(*table, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    if (loaded != nullptr) *loaded = read ? 1 : 0;
     return table;
 }
 

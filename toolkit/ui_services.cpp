@@ -27,6 +27,10 @@ bool UiServices::ShellOpen(HWND owner, const char* target) {
     return reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", target, nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }
 
+bool UiServices::OpenFile(HWND owner, const wchar_t* path) {
+    return reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", path, nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+}
+
 bool UiServices::StartProgram(const char* path, int show) {
     // The program is named twice: as the application, so no other file is
     // ever run in its place, and quoted as the command line's first word, so

@@ -17,6 +17,8 @@ public:
     virtual int ShowMessage(HWND owner, const char* text, const char* caption, UINT type);
     virtual void Beep(UINT type);
     virtual bool ShellOpen(HWND owner, const char* target);
+    // Opens a file of the program's own, named by its wide path.
+    virtual bool OpenFile(HWND owner, const wchar_t* path);
     // Starts the program at `path` (a full path, spaces allowed) with no
     // arguments, its window shown as `show`; never searches other folders.
     virtual bool StartProgram(const char* path, int show);

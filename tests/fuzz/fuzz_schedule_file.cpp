@@ -83,7 +83,7 @@ std::vector<unsigned char> LoadedFromFile(const uint8_t* data, std::size_t size,
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr || (size > 0 && std::fwrite(data, 1, size, file) != size) || std::fclose(file) != 0) std::abort();
     ScheduleListHolder holder;
-    if (ScheduleListLoadFile(holder, path.c_str(), now) != 1) std::abort();
+    if (ScheduleListLoadFile(holder, path.c_str(), now) != FileLoad::Read) std::abort();
     return ScheduleFileBytes(holder);
 }
 

@@ -1,16 +1,19 @@
 // The settings' outside values: the executable's path as the system reports
-// it (any bytes, any length, in any code page), and the eight values of the
-// settings file as the INI reader returns them (any 32 bits). The directory
-// is the path's start up to a separator, never cut inside a character, and
-// every file path formed from it fits its buffer or is not formed; flags
+// it (any wide characters, any length), and the eight values of the settings
+// file as the INI reader returns them (any 32 bits). The directory is the
+// path's start up to a separator, and every file path formed from it fits
+// its buffer or is not formed; flags
 // become 0 or 1 and numbers stay as read, and the text written for each
 // reads back as the field. Numbers typed into the windows' boxes (any text)
-// read as the whole decimal text within 32 bits, else 0.
+// read as the whole decimal text within 32 bits, else 0. Whatever text the
+// settings file held, the text written back holds the settings' section once
+// and writing it again changes nothing.
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <cwchar>
 
 #include "decimal_text.h"
 #include "fuzz_support.h"
@@ -22,22 +25,24 @@ namespace {
 
 using fuzz::Check;
 
-constexpr const char* kFileNames[] = {"brightfen.ini", "cvdata\\cvwkcond.dat", "cvdata\\cvsche.dat",
-                                      "cvdata\\cvhelp.chm", "cvdata\\cvremind.wav"};
+constexpr const wchar_t* kFileNames[] = {L"brightfen.ini", L"cvdata\\cvwkcond.dat", L"cvdata\\cvsche.dat",
+                                         L"cvdata\\cvhelp.chm", L"cvdata\\cvremind.wav"};
 
 void CheckModulePath(FuzzedDataProvider& input) {
-    const LeadByteTest leadBytes = fuzz::ChooseLeadBytes(input);
     // The system reports the characters it wrote, terminated, or the whole
     // buffer's size when the path was cut (then perhaps unterminated).
-    const std::string module = input.ConsumeRandomLengthString(kPathSize);
-    const auto length = static_cast<uint32_t>(module.size());
-    PathBuffer reported;
-    std::memset(reported, 0x5A, sizeof reported);
-    std::memcpy(reported, module.data(), std::min<std::size_t>(length, kPathSize));
-    if (length < kPathSize) reported[length] = '\0';
+    const std::string bytes = input.ConsumeRandomLengthString(kPathSize * 2);
+    const auto length = static_cast<uint32_t>(bytes.size() / 2);
+    WidePath reported;
+    std::wmemset(reported, L'Z', kPathSize);
+    for (std::size_t i = 0; i < std::min<std::size_t>(length, kPathSize); ++i) {
+        reported[i] = static_cast<wchar_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                           static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    }
+    if (length < kPathSize) reported[length] = L'\0';
 
-    PathBuffer directory;
-    const int result = ModuleDirectory(reported, length, &directory, leadBytes);
+    WidePath directory;
+    const int result = ModuleDirectory(reported, length, &directory);
     const std::size_t kept = FieldLength(directory, kPathSize);
     Check(kept < kPathSize, "the directory ends within its buffer");
     if (result == 0) {
@@ -45,16 +50,15 @@ void CheckModulePath(FuzzedDataProvider& input) {
         return;
     }
     const std::size_t textLength = FieldLength(reported, length);
-    Check(kept <= textLength && std::memcmp(directory, reported, kept) == 0, "the directory is the path's start");
-    Check(kept == 0 || directory[kept - 1] == '\\' || directory[kept - 1] == '/', "the directory ends at a separator");
-    Check(fuzz::EndsOnCharacter(reported, textLength, kept, leadBytes), "the directory ends between characters");
-    for (const char* name : kFileNames) {
-        PathBuffer path;
-        std::memcpy(path, directory, kept + 1);
+    Check(kept <= textLength && std::wmemcmp(directory, reported, kept) == 0, "the directory is the path's start");
+    Check(kept == 0 || directory[kept - 1] == L'\\' || directory[kept - 1] == L'/', "the directory ends at a separator");
+    for (const wchar_t* name : kFileNames) {
+        WidePath path;
+        std::wmemcpy(path, directory, kept + 1);
         if (AppendText(path, kPathSize, name)) {
-            Check(std::strlen(path) == kept + std::strlen(name), "a file path is the directory and the name");
+            Check(std::wcslen(path) == kept + std::wcslen(name), "a file path is the directory and the name");
         } else {
-            Check(kept + std::strlen(name) >= kPathSize && std::strcmp(path, directory) == 0,
+            Check(kept + std::wcslen(name) >= kPathSize && std::wcscmp(path, directory) == 0,
                   "only a file path too long is not formed");
         }
     }
@@ -93,6 +97,14 @@ void CheckTypedNumber(FuzzedDataProvider& input) {
     Check(ParseDecimal(text.c_str()) == ExpectedDecimal(text), "a typed number reads as its whole text");
 }
 
+void CheckSettingsText(FuzzedDataProvider& input) {
+    const std::string previous = input.ConsumeRandomLengthString(400);
+    const std::string section = "[CVOption]\r\nShowHelp=1\r\nFormIndex=3\r\n";
+    const std::string written = SettingsFileText(previous, "CVOption", section);
+    Check(written.find(section) != std::string::npos, "the section is written whole");
+    Check(SettingsFileText(written, "cvoption", section) == written, "writing the same settings again changes nothing");
+}
+
 }  // namespace
 }  // namespace corvane
 
@@ -102,5 +114,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     CheckModulePath(input);
     CheckStoredValues(input);
     CheckTypedNumber(input);
+    CheckSettingsText(input);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 namespace corvane {
@@ -35,34 +36,30 @@ TEST(FixedText, AppendKeepsTheTargetWhenTheResultDoesNotFit) {
     EXPECT_STREQ(buffer, "abcdefg");
 }
 
-// The executable's directory from the path the system reports: a trail byte
-// that looks like a backslash is no separator, and a cut path gives nothing.
+// The executable's directory from the path the system reports, in any
+// alphabet; a cut path gives nothing.
 TEST(ModuleDirectory, KeepsThePathUpToItsLastSeparator) {
-    const LeadByteTest isLead = [](unsigned char byte) { return byte >= 0x81 && byte <= 0x9F; };
-    const std::string full(259, 'x');
+    const std::wstring full(259, L'x');
     const struct {
-        const char* module;
+        const wchar_t* module;
         uint32_t length;
-        LeadByteTest lead;
         int result;
-        const char* directory;
+        const wchar_t* directory;
     } rows[] = {
-        {"C:\\Corvane\\corvane.exe", 22, NoLeadBytes, 1, "C:\\Corvane\\"},
-        {"C:/a\\b/c.exe", 12, NoLeadBytes, 1, "C:/a\\b/"},
-        {"C:\\\x95\\x.exe", 10, isLead, 1, "C:\\"},             // 0x95 0x5C is one character
-        {"C:\\\x95\\x.exe", 10, NoLeadBytes, 1, "C:\\\x95\\"},
-        {"C:\\a\x95", 5, isLead, 1, "C:\\"},                     // a lead byte at the very end
-        {"corvane.exe", 11, NoLeadBytes, 1, ""},
-        {"C:\\a\\b.exe", 0, NoLeadBytes, 0, ""},                   // the system gave nothing
-        {full.c_str(), 260, NoLeadBytes, 0, ""},                     // cut: no room for the terminator
+        {L"C:\\Corvane\\corvane.exe", 22, 1, L"C:\\Corvane\\"},
+        {L"C:/a\\b/c.exe", 12, 1, L"C:/a\\b/"},
+        {L"C:\\\u041f\u0451\u0442\u0440\\x.exe", 12, 1, L"C:\\\u041f\u0451\u0442\u0440\\"},
+        {L"corvane.exe", 11, 1, L""},
+        {L"C:\\a\\b.exe", 0, 0, L""},      // the system gave nothing
+        {full.c_str(), 260, 0, L""},         // cut: no room for the terminator
     };
     for (const auto& row : rows) {
-        PathBuffer buffer;
-        std::memset(buffer, 'z', sizeof buffer);
-        EXPECT_EQ(ModuleDirectory(row.module, row.length, &buffer, row.lead), row.result) << row.module;
-        EXPECT_STREQ(buffer, row.directory) << row.module;
+        WidePath buffer;
+        std::wmemset(buffer, L'z', kPathSize);
+        EXPECT_EQ(ModuleDirectory(row.module, row.length, &buffer), row.result);
+        EXPECT_EQ(std::wstring(buffer), row.directory);
     }
-    EXPECT_EQ(ModuleDirectory("C:\\a.exe", 8, nullptr, NoLeadBytes), 0);
+    EXPECT_EQ(ModuleDirectory(L"C:\\a.exe", 8, nullptr), 0);
 }
 
 TEST(JoinPath, FormsDirectoryBackslashNameOrNothing) {

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "schedule_test_support.h"
@@ -42,27 +44,72 @@ protected:
     const LocalTime now_ = JuneWeekTime(3, 8, 0);  // Wednesday 3 June 2026, 08:00
 };
 
-TEST_F(ScheduleFileTest, MissingFileGivesAnEmptyList) {
-    ScheduleListHolder holder;
-    EXPECT_EQ(ScheduleListLoadFile(holder, path_.c_str(), now_), 1);
-    ASSERT_NE(holder, nullptr);
-    EXPECT_EQ(ScheduleListCount(holder), 0);
-    EXPECT_TRUE(ScheduleFileBytes(holder).empty());
+// Only a missing file is "no schedules"; a file that is there but cannot be
+// read is told apart, so that it is never written over.
+TEST_F(ScheduleFileTest, OnlyAMissingFileReadsAsEmpty) {
+    const struct {
+        std::string path;
+        FileLoad load;
+    } rows[] = {
+        {path_, FileLoad::NotFound},
+        {::testing::TempDir() + "no_such_folder/cvsche.dat", FileLoad::NotFound},
+        {::testing::TempDir(), FileLoad::Unreadable},  // a folder in place of the file
+    };
+    for (const auto& row : rows) {
+        ScheduleListHolder holder;
+        EXPECT_EQ(ScheduleListLoadFile(holder, row.path.c_str(), now_), row.load) << row.path;
+        ASSERT_NE(holder, nullptr);
+        EXPECT_EQ(holder->Load, row.load);
+        EXPECT_EQ(ScheduleListCount(holder), 0);
+    }
 }
 
-TEST_F(ScheduleFileTest, AFolderInPlaceOfTheFileGivesAnEmptyList) {
-    ScheduleListHolder holder;
-    EXPECT_EQ(ScheduleListLoadFile(holder, ::testing::TempDir().c_str(), now_), 1);
-    ASSERT_NE(holder, nullptr);
-    EXPECT_EQ(ScheduleListCount(holder), 0);
-}
-
-TEST_F(ScheduleFileTest, NoPathGivesAnEmptyListAndZero) {
+TEST_F(ScheduleFileTest, NoPathGivesAnEmptyList) {
     ScheduleListHolder holder = std::make_unique<ScheduleList>();
     ScheduleListAdd(holder, testing::NewRecord(1));
-    EXPECT_EQ(ScheduleListLoadFile(holder, nullptr, now_), 0);
+    EXPECT_EQ(ScheduleListLoadFile(holder, nullptr, now_), FileLoad::NoPath);
     ASSERT_NE(holder, nullptr);
     EXPECT_EQ(ScheduleListCount(holder), 0);
+}
+
+// Gives whole records, then fails part-way, as a disk error would.
+class FailingSource : public ByteSource {
+public:
+    explicit FailingSource(std::vector<unsigned char> bytes) : bytes_(std::move(bytes)) {}
+    std::size_t Size() override { return bytes_.size() * 2; }
+    bool Read(void* buffer, std::size_t wanted, std::size_t& got) override {
+        got = std::min(wanted, bytes_.size());
+        std::memcpy(buffer, bytes_.data(), got);
+        return false;
+    }
+
+private:
+    std::vector<unsigned char> bytes_;
+};
+
+TEST_F(ScheduleFileTest, AReadErrorPartWayIsNotALoad) {
+    ScheduleList list;
+    FailingSource source(Bytes({MakeRecord(1, skDaily, 0, "0800", "20270101")}));
+    EXPECT_FALSE(ReadScheduleRecords(list, source, now_));
+}
+
+// Records read after a failed read join the run's list: a user the run has
+// a record for keeps it, the file's duplicates stay, handed-out records stay put.
+TEST_F(ScheduleFileTest, ARecordOfTheRunWinsOverTheFileOnceItCanBeRead) {
+    ScheduleListHolder holder = std::make_unique<ScheduleList>();
+    holder->Load = FileLoad::Unreadable;
+    ScheduleListAdd(holder, testing::NewRecord(2));
+    const ScheduleRecord* kept = ScheduleListAt(holder, 0);
+    Write(Bytes({MakeRecord(1, skDaily, 0, "0800", "20270101"), MakeRecord(2, skDaily, 0, "0900", "20270101"),
+                 MakeRecord(1, skDaily, 0, "1000", "20270101")}));
+    ScheduleListHolder fromFile;
+    ASSERT_EQ(ScheduleListLoadFile(fromFile, path_.c_str(), now_), FileLoad::Read);
+    MergeScheduleRecords(*holder, std::move(*fromFile));
+    EXPECT_EQ(holder->Load, FileLoad::Read);
+    ASSERT_EQ(ScheduleListCount(holder), 3);
+    EXPECT_EQ(ScheduleListAt(holder, 0), kept);
+    EXPECT_STREQ(ScheduleListAt(holder, 1)->SyncTime, "0800");
+    EXPECT_STREQ(ScheduleListAt(holder, 2)->SyncTime, "1000");
 }
 
 TEST_F(ScheduleFileTest, FutureRecordsComeBackByteForByte) {
@@ -76,7 +123,7 @@ TEST_F(ScheduleFileTest, FutureRecordsComeBackByteForByte) {
     const auto bytes = Bytes(records);
     Write(bytes);
     ScheduleListHolder holder;
-    ASSERT_EQ(ScheduleListLoadFile(holder, path_.c_str(), now_), 1);
+    ASSERT_EQ(ScheduleListLoadFile(holder, path_.c_str(), now_), FileLoad::Read);
     EXPECT_EQ(ScheduleListCount(holder), 3);
     EXPECT_EQ(ScheduleFileBytes(holder), bytes);
 }

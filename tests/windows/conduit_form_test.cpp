@@ -175,6 +175,26 @@ TEST_F(ConduitFormTest, BoxesMenuAndSpaceBarWriteAtOnce) {
     }
 }
 
+// Palm Desktop refusing to store an action: the person is told, and the row
+// shows what Palm Desktop holds, box included, whichever way it was changed.
+TEST_F(ConduitFormTest, ARefusedActionIsToldAndTheRowShowsWhatPalmHolds) {
+    SetState("Quirks", "LockedTemp", "1");
+    Open();
+    const std::string memo = Row(3);
+    for (int how = 0; how < 2; ++how) {
+        ui_.Messages.clear();
+        SelectListRow(List(), 3);
+        if (how == 0) SetRowChecked(List(), 3, true);
+        if (how == 1) MenuDriver::OpenOn(page_->Handle(), List(), -1, 1);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        EXPECT_EQ(Row(3), memo) << how;
+        ASSERT_EQ(ui_.Messages.size(), 1u) << how;
+        EXPECT_EQ(ui_.Messages[0].Text.rfind("Palm Desktop did not store the action", 0), 0u);
+    }
+    EXPECT_EQ(Preference("memo.Temp"), "(none)");
+}
+
 TEST_F(ConduitFormTest, CustomTakesTheConduitsChoice) {
     SetState("Conduits", "Creators", "scrp,fail,ncfg,cfgs");
     SetState("Conduit scrp", "ConduitFile", "Scripted.dll");

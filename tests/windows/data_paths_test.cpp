@@ -9,38 +9,38 @@
 namespace corvane {
 namespace {
 
-using testing::ExeDirectory;
+using testing::WideExeDirectory;
 
 TEST(GetExeDir, GivesTheExecutablesDirectoryWithATrailingBackslash) {
-    PathBuffer buffer;
+    WidePath buffer;
     ASSERT_EQ(GetExeDir(&buffer), 1);
-    EXPECT_EQ(std::string(buffer), ExeDirectory());
+    EXPECT_EQ(std::wstring(buffer), WideExeDirectory());
     EXPECT_EQ(GetExeDir(nullptr), 0);
 }
 
 TEST(GetDataFilePath, MapsTheFourIndices) {
-    const std::string dir = ExeDirectory();
+    const std::wstring dir = WideExeDirectory();
     const struct {
         int32_t index;
-        const char* relative;
+        const wchar_t* relative;
     } files[] = {
-        {1, "cvdata\\cvwkcond.dat"},
-        {2, "cvdata\\cvsche.dat"},
-        {3, "cvdata\\cvhelp.chm"},
-        {4, "cvdata\\cvremind.wav"},
+        {1, L"cvdata\\cvwkcond.dat"},
+        {2, L"cvdata\\cvsche.dat"},
+        {3, L"cvdata\\cvhelp.chm"},
+        {4, L"cvdata\\cvremind.wav"},
     };
     for (const auto& file : files) {
-        PathBuffer buffer;
+        WidePath buffer;
         ASSERT_EQ(GetDataFilePath(file.index, &buffer), 1);
-        EXPECT_EQ(std::string(buffer), dir + file.relative);
+        EXPECT_EQ(std::wstring(buffer), dir + file.relative);
     }
 }
 
 TEST(GetDataFilePath, RefusesUnknownIndicesAndLeavesTheDirectory) {
     for (const int32_t index : {0, 5, -1}) {
-        PathBuffer buffer;
+        WidePath buffer;
         EXPECT_EQ(GetDataFilePath(index, &buffer), 0);
-        EXPECT_EQ(std::string(buffer), ExeDirectory());
+        EXPECT_EQ(std::wstring(buffer), WideExeDirectory());
     }
     EXPECT_EQ(GetDataFilePath(1, nullptr), 0);
 }

@@ -41,6 +41,22 @@ TEST_F(DesktopPathTest, ReadsTheStoredDirectory) {
     EXPECT_TRUE(KeyIsClosed());
 }
 
+// Palm's libraries take ANSI paths: a folder named with letters the code page
+// lacks ("?" in ANSI) cannot be used, and is not taken for Palm Desktop.
+TEST_F(DesktopPathTest, AFolderTheAnsiCodePageCannotHoldIsNotFound) {
+    const std::wstring folder = L"C:\\\u041f\u0430\u043b\u044c\u043c";
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kPalmDesktopKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(key, L"DesktopPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                   static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+    char buffer[260];
+    EXPECT_EQ(ReadDesktopPath(buffer, sizeof buffer), kDesktopPathNotAnsi);
+    EXPECT_STREQ(buffer, "");
+    EXPECT_EQ(ReadWideDesktopPath(), folder);
+}
+
 TEST_F(DesktopPathTest, RefusesANullBufferOrSizeZero) {
     SetText("C:\\Palm");
     char buffer[4] = "abc";

@@ -20,6 +20,7 @@ using testing::ReadWholeFile;
 TEST(ReplaceFileContents, RetriesAFileHeldForAMomentAndGivesUpOnOneHeldForGood) {
     const testing::ScratchFolder folder("corvane-replace");
     const std::string file = folder.Path() + "cvsche.dat";
+    const std::wstring wide(file.begin(), file.end());
     const struct {
         DWORD heldFor;  // milliseconds; 0: the whole time
         int result;
@@ -34,7 +35,7 @@ TEST(ReplaceFileContents, RetriesAFileHeldForAMomentAndGivesUpOnOneHeldForGood) 
             Sleep(row.heldFor);
             CloseHandle(held);
         });
-        EXPECT_EQ(ReplaceFileContents(file.c_str(), "new", 3), row.result) << row.heldFor;
+        EXPECT_EQ(ReplaceFileContents(wide.c_str(), "new", 3), row.result) << row.heldFor;
         release.join();
         if (row.heldFor == 0) CloseHandle(held);
         EXPECT_EQ(ReadWholeFile(file), row.contents);

@@ -34,22 +34,24 @@ std::vector<std::string> Lines(const std::string& text) {
 
 class OptionsTest : public ::testing::Test {
 protected:
-    OptionsTest() : folder_("corvane_options"), ini_(folder_.Path() + "brightfen.ini") {}
+    OptionsTest()
+        : folder_("corvane_options"), ini_(folder_.Path() + "brightfen.ini"), iniW_(ini_.begin(), ini_.end()) {}
 
-    std::vector<std::string> SavedLines(const TOptions& options) const {
-        options.Save();
+    std::vector<std::string> SavedLines(TOptions& options) const {
+        EXPECT_EQ(options.Save(), 1);
         return Lines(ReadWholeFile(ini_));
     }
 
     ScratchFolder folder_;
     std::string ini_;
+    std::wstring iniW_;
 };
 
 TEST_F(OptionsTest, MissingFileGivesTheDefaultsAndSaveWritesEveryKeyInOrder) {
     TOptions options;
     options.ShowHelp = 0;  // Load must put every field back to its default
     options.RemindSec = 99;
-    ASSERT_EQ(options.LoadFrom(ini_.c_str()), 1);
+    ASSERT_EQ(options.LoadFrom(iniW_.c_str()), FileLoad::NotFound);
     EXPECT_EQ(options.ShowHelp, 1);
     EXPECT_EQ(options.Hide, 0);
     EXPECT_EQ(options.UpdatePermanent, 0);
@@ -58,7 +60,7 @@ TEST_F(OptionsTest, MissingFileGivesTheDefaultsAndSaveWritesEveryKeyInOrder) {
     EXPECT_EQ(options.RemindSec, 30);
     EXPECT_EQ(options.RemindMin, 5);
     EXPECT_EQ(options.RemindDetail, 1);
-    EXPECT_EQ(std::string(options.IniFile), ini_);
+    EXPECT_EQ(std::wstring(options.IniFile), iniW_);
 
     const std::vector<std::string> want = {
         "[CVOption]",     "ShowHelp=1",    "Hide=0",      "UpdatePermanent=0", "FormIndex=3",
@@ -70,7 +72,7 @@ TEST_F(OptionsTest, MissingFileGivesTheDefaultsAndSaveWritesEveryKeyInOrder) {
 TEST_F(OptionsTest, FlagsAreSetOnlyByExactlyOne) {
     WriteWholeFile(ini_, "[CVOption]\r\nShowHelp=2\r\nHide=yes\r\nUpdatePermanent=1\r\n");
     TOptions options;
-    options.LoadFrom(ini_.c_str());
+    options.LoadFrom(iniW_.c_str());
     EXPECT_EQ(options.ShowHelp, 0);
     EXPECT_EQ(options.Hide, 0);
     EXPECT_EQ(options.UpdatePermanent, 1);
@@ -85,16 +87,16 @@ TEST_F(OptionsTest, IntegersAreKeptAsRead) {
     WriteWholeFile(ini_, "[CVOption]\r\nFormIndex=7\r\nRemindDetail=5\r\nRemindSec=12abc\r\nRemindMin=-4\r\n"
                          "RemindIndex=none\r\n");
     TOptions options;
-    options.LoadFrom(ini_.c_str());
+    options.LoadFrom(iniW_.c_str());
     EXPECT_EQ(options.FormIndex, 7);
     EXPECT_EQ(options.RemindDetail, 5);
     EXPECT_EQ(options.RemindSec, 12);
     EXPECT_EQ(options.RemindMin, -4);
     EXPECT_EQ(options.RemindIndex, 0);
-    // Keys already in the file keep their places; the missing ones follow in order.
+    // The section is written whole, every key in its order.
     const std::vector<std::string> want = {
-        "[CVOption]",   "FormIndex=7", "RemindDetail=5",    "RemindSec=12", "RemindMin=-4",
-        "RemindIndex=0", "ShowHelp=1", "Hide=0", "UpdatePermanent=0",
+        "[CVOption]",    "ShowHelp=1",   "Hide=0",       "UpdatePermanent=0", "FormIndex=7",
+        "RemindIndex=0", "RemindSec=12", "RemindMin=-4", "RemindDetail=5",
     };
     EXPECT_EQ(SavedLines(options), want);
 }
@@ -102,9 +104,9 @@ TEST_F(OptionsTest, IntegersAreKeptAsRead) {
 TEST_F(OptionsTest, SaveKeepsOtherSectionsAndRewritesChangedValues) {
     WriteWholeFile(ini_, "[Other]\r\nKeep=me\r\n[CVOption]\r\nFormIndex=1\r\n");
     TOptions options;
-    options.LoadFrom(ini_.c_str());
+    options.LoadFrom(iniW_.c_str());
     options.FormIndex = 2;
-    options.Save();
+    ASSERT_EQ(options.Save(), 1);
     EXPECT_EQ(GetPrivateProfileIntA("CVOption", "FormIndex", -1, ini_.c_str()), 2);
     char kept[8];
     GetPrivateProfileStringA("Other", "Keep", "", kept, sizeof kept, ini_.c_str());
@@ -112,12 +114,49 @@ TEST_F(OptionsTest, SaveKeepsOtherSectionsAndRewritesChangedValues) {
 }
 
 TEST_F(OptionsTest, APathThatDoesNotFitIsNotUsed) {
-    const std::string tooLong = folder_.Path() + std::string(300, 'x') + ".ini";
+    const std::wstring tooLong = iniW_ + std::wstring(300, L'x') + L".ini";
     TOptions options;
     options.LoadFrom(tooLong.c_str());
-    EXPECT_STREQ(options.IniFile, "");
+    EXPECT_EQ(options.IniFile[0], L'\0');
     EXPECT_EQ(options.FormIndex, 3);
-    EXPECT_EQ(options.Save(), 1);
+    DWORD reason = ERROR_SUCCESS;
+    EXPECT_EQ(options.Save(&reason), 0);  // told, not silently dropped
+    EXPECT_EQ(reason, static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));
+}
+
+// A settings file held open without sharing at start-up gives the defaults
+// for the run, but is never written over; once it can be read, its values
+// come in where the run has not changed them.
+TEST_F(OptionsTest, AFileThatCannotBeReadIsNeverWrittenOver) {
+    const std::string stored = "[CVOption]\r\nFormIndex=1\r\nRemindSec=45\r\n";
+    WriteWholeFile(ini_, stored);
+    HANDLE held = CreateFileA(ini_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    TOptions options;
+    EXPECT_EQ(options.LoadFrom(iniW_.c_str()), FileLoad::Unreadable);
+    EXPECT_EQ(options.RemindSec, 30);
+    options.FormIndex = 2;
+    DWORD reason = ERROR_SUCCESS;
+    EXPECT_EQ(options.Save(&reason), 0);
+    EXPECT_EQ(options.Reload(&reason), FileLoad::Unreadable);
+    EXPECT_EQ(reason, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    CloseHandle(held);
+    EXPECT_EQ(ReadWholeFile(ini_), stored);
+
+    EXPECT_EQ(options.Reload(), FileLoad::Read);
+    EXPECT_EQ(options.RemindSec, 45);
+    EXPECT_EQ(options.FormIndex, 2);
+    EXPECT_EQ(SavedLines(options)[4], "FormIndex=2");
+}
+
+TEST_F(OptionsTest, NothingIsWrittenWhenNothingChanged) {
+    TOptions options;
+    options.LoadFrom(iniW_.c_str());
+    EXPECT_TRUE(options.Unsaved());  // no file yet
+    ASSERT_EQ(options.Save(), 1);
+    EXPECT_FALSE(options.Unsaved());
+    options.RemindIndex = 3;
+    EXPECT_TRUE(options.Unsaved());
 }
 
 TEST(OptionsInstance, LoadsBeforeTheEntryPointAndSavesAfterIt) {
@@ -141,7 +180,7 @@ TEST(OptionsInstance, LoadsBeforeTheEntryPointAndSavesAfterIt) {
 
     EXPECT_EQ(exitCode, 1u);  // the FormIndex it found loaded when main began
     const std::vector<std::string> want = {
-        "[CVOption]",     "FormIndex=2",   "ShowHelp=0", "Hide=0",         "UpdatePermanent=0",
+        "[CVOption]",    "ShowHelp=0",   "Hide=0",      "UpdatePermanent=0", "FormIndex=2",
         "RemindIndex=2", "RemindSec=45", "RemindMin=5", "RemindDetail=1",
     };
     EXPECT_EQ(Lines(ReadWholeFile(ini)), want);

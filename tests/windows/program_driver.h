@@ -96,6 +96,22 @@ public:
                               folder.c_str(), &startup, &process_) != FALSE;
     }
 
+    // The same for a program whose path the ANSI code page may not hold.
+    bool Start(const std::wstring& program) {
+        const std::wstring folder = program.substr(0, program.find_last_of(L'\\') + 1);
+        std::wstring commandLine = L"\"" + program + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        return CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              folder.c_str(), &startup, &process_) != FALSE;
+    }
+
+    // Ends the process without warning, as Task Manager's "End task" or a crash does.
+    void Kill() const {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+
     DWORD Id() const { return process_.dwProcessId; }
     bool Running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
 

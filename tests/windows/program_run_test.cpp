@@ -220,7 +220,6 @@ TEST_F(ProgramRunTest, SleepSavesEverythingAndAWakeRemindsOfWhatFellDue) {
     ProgramRun run;
     StartWithScheduleDueIn(run, 0);
     HWND main = run.MainWindow();
-    RemoveFile(Schedules());
     for (const WPARAM event : {PBT_APMPOWERSTATUSCHANGE, PBT_APMSUSPEND}) {
         DWORD_PTR answer = 0;
         ASSERT_NE(SendMessageTimeoutA(main, WM_POWERBROADCAST, event, 0, SMTO_BLOCK, 10000, &answer), 0);
@@ -295,7 +294,6 @@ TEST_F(ProgramRunTest, ASessionEndSavesAndEndsTheProcess) {
         ASSERT_NE(main, nullptr);
         // Opening the schedule page gives the first user a schedule: a change of this run.
         SendMessageA(IconWindowOf(main), WM_COMMAND, cmSchedule, 0);
-        EXPECT_FALSE(FileExists(Schedules()));
         if (reason == ENDSESSION_CLOSEAPP) {  // while a nested loop runs
             PostMessageA(IconWindowOf(main), WM_COMMAND, cmAbout, 0);
             ASSERT_TRUE(WaitFor([&] { return FindProcessWindow(run.Id(), "TfrmAbout") != nullptr; }));
@@ -310,6 +308,57 @@ TEST_F(ProgramRunTest, ASessionEndSavesAndEndsTheProcess) {
         EXPECT_EQ(Setting("FormIndex"), "3");
         EXPECT_TRUE(HasEveryKey());
     }
+}
+
+// A program folder whose name the ANSI code page cannot hold (the letters
+// come out as "?" there): settings and schedules are written there as they
+// change, and a run ended without warning loses none of them.
+TEST_F(ProgramRunTest, AnyFolderNameKeepsEveryChangeThroughAnEndWithoutWarning) {
+    const std::string temp = TempFolder();
+    const std::wstring folder = std::wstring(temp.begin(), temp.end()) + L"Corvane \u041f\u0451\u0442\u0440";
+    const std::wstring ini = folder + L"\\brightfen.ini";
+    const std::wstring schedules = folder + L"\\cvdata\\cvsche.dat";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring program = folder + L"\\corvane.exe";
+    ASSERT_TRUE(CopyFileW((WideExeDirectory() + L"corvane.exe").c_str(), program.c_str(), FALSE));
+    const auto setting = [&ini](const wchar_t* key) {
+        wchar_t value[32];
+        GetPrivateProfileStringW(L"CVOption", key, L"(none)", value, 32, ini.c_str());
+        return std::wstring(value);
+    };
+    const auto scheduleBytes = [&schedules] {
+        HANDLE file = CreateFileW(schedules.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        const DWORD size = file != INVALID_HANDLE_VALUE ? GetFileSize(file, nullptr) : 0;
+        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+        return size;
+    };
+    {
+        ProgramRun run;
+        ASSERT_TRUE(run.Start(program));
+        HWND main = run.MainWindow();
+        ASSERT_NE(main, nullptr);
+        // The first start showed the window: on disk at once, with cvdata made for the schedules.
+        EXPECT_TRUE(WaitFor([&] { return setting(L"Hide") == L"1"; }, 5000));
+        SendMessageA(IconWindowOf(main), WM_COMMAND, cmSchedule, 0);
+        EXPECT_TRUE(WaitFor([&] { return scheduleBytes() == sizeof(ScheduleRecord); }, 5000));
+        EXPECT_TRUE(WaitFor([&] { return setting(L"FormIndex") == L"3"; }, 5000));
+        run.Kill();
+    }
+    const std::wstring written = setting(L"FormIndex");
+    ProgramRun again;
+    ASSERT_TRUE(again.Start(program));
+    HWND main = again.MainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(IsWindowVisible(main));  // the setting of the killed run holds
+    PostMessageA(IconWindowOf(main), WM_COMMAND, cmExit, 0);
+    EXPECT_EQ(again.ExitCode(), 0u);
+    EXPECT_EQ(written, L"3");
+    EXPECT_EQ(scheduleBytes(), sizeof(ScheduleRecord));
+    DeleteFileW(schedules.c_str());
+    RemoveDirectoryW((folder + L"\\cvdata").c_str());
+    DeleteFileW(ini.c_str());
+    DeleteFileW(program.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace

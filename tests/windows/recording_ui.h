@@ -34,6 +34,10 @@ public:
         Opened.emplace_back(target);
         return true;
     }
+    bool OpenFile(HWND, const wchar_t* path) override {
+        OpenedFiles.emplace_back(path);
+        return true;
+    }
     bool StartProgram(const char* path, int show) override {
         Started.emplace_back(path);
         StartedShow = show;
@@ -49,6 +53,7 @@ public:
     int MessageAnswer = IDOK;
     std::vector<UINT> Beeps;
     std::vector<std::string> Opened;
+    std::vector<std::wstring> OpenedFiles;
     std::vector<std::string> Started;
     int StartedShow = -1;
     bool ReallyStart = false;

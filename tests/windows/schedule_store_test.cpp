@@ -5,10 +5,14 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "change_saver.h"
 #include "file_replace.h"
 #include "local_clock.h"
+#include "options.h"
 #include "schedule_catch_up.h"
+#include "shared_lists.h"
 #include "win_test_support.h"
 
 namespace corvane {
@@ -27,6 +31,31 @@ std::string RecordBytes(uint32_t userId, const char* time, const char* date) {
     std::memcpy(record.SyncDate, date, 9);
     return std::string(reinterpret_cast<const char*>(&record), sizeof record);
 }
+
+std::unique_ptr<ScheduleRecord> NewRecord(uint32_t userId) {
+    auto record = std::make_unique<ScheduleRecord>();
+    *record = ScheduleRecord{};
+    record->UserID = userId;
+    return record;
+}
+
+// Holds a file open without sharing it, as a backup program or a scanner may.
+class HeldFile {
+public:
+    explicit HeldFile(const std::string& path)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~HeldFile() { Release(); }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+    void Release() {
+        if (Held()) CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    HANDLE handle_;
+};
 
 // The schedule file lives in cvdata beside the test executable, as it does
 // beside the program (with the shipped data files); each test starts without it.
@@ -48,7 +77,7 @@ protected:
         RemoveDirectoryA(file_.c_str());
     }
 
-    // Takes the whole data folder away for the rest of the test.
+    // Takes the whole data folder away (the shipped files with it) for the rest of the test.
     void MoveDataFolderAside() const { ASSERT_TRUE(MoveFileA(folder_.c_str(), aside_.c_str())); }
 
     const std::string folder_ = testing::ExeDirectory() + "cvdata";
@@ -60,20 +89,22 @@ TEST_F(ScheduleStoreTest, NoFileGivesAnEmptyListAndTheFirstSaveCreatesIt) {
     ScheduleListHolder holder;
     ScheduleListCreate(holder);
     ASSERT_NE(holder, nullptr);
+    EXPECT_EQ(holder->Load, FileLoad::NotFound);
     EXPECT_EQ(ScheduleListCount(holder), 0);
-    ScheduleListAdd(holder, std::make_unique<ScheduleRecord>());
-    ScheduleListFree(holder);
-    EXPECT_EQ(holder, nullptr);
+    ScheduleListAdd(holder, NewRecord(0));
+    EXPECT_EQ(ScheduleListSave(holder), 1);
     EXPECT_EQ(ReadWholeFile(file_), std::string(24, '\0'));
 }
 
-TEST_F(ScheduleStoreTest, NoDataFolderMeansNothingIsWrittenOrCreated) {
+TEST_F(ScheduleStoreTest, AMissingDataFolderIsMadeAtTheSave) {
     MoveDataFolderAside();
     ScheduleListHolder holder;
-    EXPECT_EQ(ScheduleListLoad(holder), 1);
-    ScheduleListAdd(holder, std::make_unique<ScheduleRecord>());
-    EXPECT_EQ(ScheduleListSave(holder), 0);
-    EXPECT_FALSE(FileExists(folder_));
+    EXPECT_EQ(ScheduleListLoad(holder), FileLoad::NotFound);
+    ScheduleListAdd(holder, NewRecord(7));
+    EXPECT_EQ(ScheduleListSave(holder), 1);
+    EXPECT_EQ(ReadWholeFile(file_).size(), 24u);
+    RemoveSchedules();
+    RemoveDirectoryA(folder_.c_str());
 }
 
 TEST_F(ScheduleStoreTest, LoadCatchesUpAgainstTheLocalClockAndSaveWritesWholeRecords) {
@@ -81,7 +112,7 @@ TEST_F(ScheduleStoreTest, LoadCatchesUpAgainstTheLocalClockAndSaveWritesWholeRec
     WriteWholeFile(file_, future + RecordBytes(2, "0800", "19990101") + "tail");
     const ClockTexts before = MakeClockTexts(ReadLocalClock());
     ScheduleListHolder holder;
-    ASSERT_EQ(ScheduleListLoad(holder), 1);
+    ASSERT_EQ(ScheduleListLoad(holder), FileLoad::Read);
     ASSERT_EQ(ScheduleListCount(holder), 2);
     const ScheduleRecord* caughtUp = ScheduleListAt(holder, 1);
     EXPECT_GT(std::strcmp(caughtUp->SyncDate, before.Date), 0);  // a daily schedule moves to tomorrow
@@ -92,14 +123,41 @@ TEST_F(ScheduleStoreTest, LoadCatchesUpAgainstTheLocalClockAndSaveWritesWholeRec
     EXPECT_FALSE(FileExists(file_ + ".tmp"));
 }
 
-TEST_F(ScheduleStoreTest, AReadOnlyFileIsLeftByteForByte) {
+// A file that exists but cannot be read is never taken for "no schedules":
+// the list is marked, the save refused and the file left byte for byte; once
+// it can be read, its records join what the run has meanwhile.
+TEST_F(ScheduleStoreTest, AFileThatCannotBeReadIsNeverWrittenOverAndIsReadWhenItCanBe) {
+    const std::string old = RecordBytes(1, "0800", "99991231") + RecordBytes(2, "0900", "99991231");
+    WriteWholeFile(file_, old);
+    HeldFile held(file_);
+    ASSERT_TRUE(held.Held());
+    ScheduleListHolder holder;
+    DWORD reason = ERROR_SUCCESS;
+    EXPECT_EQ(ScheduleListLoad(holder, &reason), FileLoad::Unreadable);
+    EXPECT_EQ(reason, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    ScheduleListAdd(holder, NewRecord(2));  // a change made meanwhile
+    EXPECT_EQ(ScheduleListSave(holder), 0);
+    EXPECT_EQ(ScheduleListReload(holder), FileLoad::Unreadable);
+    held.Release();
+    EXPECT_EQ(ReadWholeFile(file_), old);
+
+    EXPECT_EQ(ScheduleListReload(holder), FileLoad::Read);
+    ASSERT_EQ(ScheduleListCount(holder), 2);
+    EXPECT_EQ(std::string(ScheduleListFind(holder, 2)->SyncTime), "");  // the run's own record is kept
+    EXPECT_EQ(std::string(ScheduleListFind(holder, 1)->SyncTime), "0800");
+    EXPECT_EQ(ScheduleListSave(holder), 1);
+}
+
+TEST_F(ScheduleStoreTest, AReadOnlyFileIsLeftByteForByteWithTheReason) {
     const std::string old = RecordBytes(1, "0800", "99991231");
     WriteWholeFile(file_, old);
     SetFileAttributesA(file_.c_str(), FILE_ATTRIBUTE_READONLY);
     ScheduleListHolder holder = std::make_unique<ScheduleList>();
-    ScheduleListAdd(holder, std::make_unique<ScheduleRecord>());
-    ScheduleListAdd(holder, std::make_unique<ScheduleRecord>());
-    EXPECT_EQ(ScheduleListSave(holder), 0);
+    ScheduleListAdd(holder, NewRecord(1));
+    ScheduleListAdd(holder, NewRecord(2));
+    DWORD reason = ERROR_SUCCESS;
+    EXPECT_EQ(ScheduleListSave(holder, &reason), 0);
+    EXPECT_EQ(reason, static_cast<DWORD>(ERROR_ACCESS_DENIED));
     EXPECT_EQ(ReadWholeFile(file_), old);
     EXPECT_FALSE(FileExists(file_ + ".tmp"));
 }
@@ -122,11 +180,81 @@ TEST_F(ScheduleStoreTest, AStaleTemporaryFromAnInterruptedSaveIsReplaced) {
     EXPECT_FALSE(FileExists(file_ + ".tmp"));
 }
 
+// A replace cut short between removing the old file and renaming the new one
+// (as on FAT) leaves the flushed temporary file alone: it is the schedules.
+TEST_F(ScheduleStoreTest, ALoneTemporaryIsReadAndPutInPlace) {
+    const std::string saved = RecordBytes(5, "0800", "99991231");
+    WriteWholeFile(file_ + ".tmp", saved);
+    ScheduleListHolder holder;
+    EXPECT_EQ(ScheduleListLoad(holder), FileLoad::Read);
+    ASSERT_EQ(ScheduleListCount(holder), 1);
+    EXPECT_EQ(ScheduleListAt(holder, 0)->UserID, 5u);
+    EXPECT_EQ(ReadWholeFile(file_), saved);
+    EXPECT_FALSE(FileExists(file_ + ".tmp"));
+}
+
 TEST(ReplaceFileContents, RefusesAPathWithNoRoomForTheTemporaryName) {
-    const std::string longest(255, 'x');  // 255 characters: with ".tmp" it needs 260 and the terminator
-    EXPECT_EQ(ReplaceFileContents(longest.c_str(), "a", 1), 0);
-    EXPECT_FALSE(FileExists(longest));
+    const std::wstring longest(256, L'x');  // with ".tmp" it needs 260 characters and the terminator
+    DWORD reason = ERROR_SUCCESS;
+    EXPECT_EQ(ReplaceFileContents(longest.c_str(), "a", 1, &reason), 0);
+    EXPECT_EQ(reason, static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));
+    EXPECT_FALSE(FileExists(std::string(256, 'x')));
     EXPECT_EQ(ReplaceFileContents(nullptr, "a", 1), 0);
+}
+
+// The saving of changes as the program runs: at once, a problem told once
+// (with its path and reason), a file that could not be read never written.
+struct Told {
+    std::vector<DataFileProblem> Problems;
+    std::vector<std::wstring> Paths;
+    bool Retry = false;
+};
+Told told;
+
+bool RecordProblem(const DataFileProblem& problem, SaveAsk) {
+    told.Problems.push_back(problem);
+    told.Paths.emplace_back(problem.Path);
+    const bool retry = told.Retry;
+    told.Retry = false;
+    return retry;
+}
+
+TEST_F(ScheduleStoreTest, ChangesAreSavedAtOnceAndAFailureIsToldOnce) {
+    told = Told{};
+    ScheduleListLoad(Shared.Schedules);
+    StartSavingChanges(RecordProblem);
+    ScheduleListAdd(Shared.Schedules, NewRecord(3));
+    ASSERT_TRUE(SaveChangesNow(SaveAsk::OncePerProblem));
+    EXPECT_EQ(ReadWholeFile(file_).size(), 24u);
+
+    SetFileAttributesA(file_.c_str(), FILE_ATTRIBUTE_READONLY);
+    ScheduleListAdd(Shared.Schedules, NewRecord(4));
+    EXPECT_FALSE(SaveChangesNow(SaveAsk::OncePerProblem));
+    EXPECT_FALSE(SaveChangesNow(SaveAsk::OncePerProblem));
+    ASSERT_EQ(told.Problems.size(), 1u);  // once, not at every attempt
+    EXPECT_FALSE(told.Problems[0].Reading);
+    EXPECT_EQ(told.Problems[0].Reason, static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(told.Paths[0], testing::WideExeDirectory() + L"cvdata\\cvsche.dat");
+    // At exit every failure asks: Retry tries again, Cancel gives up.
+    told.Retry = true;
+    EXPECT_FALSE(SaveChangesNow(SaveAsk::UntilAnswered));
+    EXPECT_EQ(told.Problems.size(), 3u);
+    SetFileAttributesA(file_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(SaveChangesNow(SaveAsk::OncePerProblem));
+    EXPECT_EQ(ReadWholeFile(file_).size(), 48u);
+
+    // Held at start-up: told as unreadable, and the file stays byte for byte.
+    const std::string old = ReadWholeFile(file_);
+    {
+        HeldFile held(file_);
+        ScheduleListLoad(Shared.Schedules);
+        ScheduleListAdd(Shared.Schedules, NewRecord(9));
+        EXPECT_FALSE(SaveChangesNow(SaveAsk::OncePerProblem));
+    }
+    ASSERT_EQ(told.Problems.size(), 4u);
+    EXPECT_TRUE(told.Problems[3].Reading);
+    EXPECT_EQ(ReadWholeFile(file_), old);
+    ScheduleListClear(Shared.Schedules);
 }
 
 }  // namespace

@@ -15,6 +15,14 @@ inline std::string ExeDirectory() {
     return text.substr(0, text.find_last_of('\\') + 1);
 }
 
+// The same, wide: exactly as the system names it, whatever the code page.
+inline std::wstring WideExeDirectory() {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring text(path, length);
+    return text.substr(0, text.find_last_of(L'\\') + 1);
+}
+
 inline std::string ReadWholeFile(const std::string& path) {
     std::string contents;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
