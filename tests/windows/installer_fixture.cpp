@@ -1,6 +1,8 @@
 // What the installer's tests need from another Windows process:
 //   installer_fixture hold FILE   opens FILE as Windows holds a running program's file (read sharing only:
 //                                 neither written nor deleted while held), prints "held", then waits to be ended
+//   installer_fixture run COMMAND  runs COMMAND as a deployment tool runs an uninstall string (the command line
+//                                 as it stands, no shell), waits for that process and exits with its exit code
 //   installer_fixture decoy       shows two top-level windows of Corvane's main window class that are not
 //                                 Corvane's (one with its caption but no icon window, one with an icon window
 //                                 but another caption), prints "shown", then runs until it is ended
@@ -55,6 +57,22 @@ int Hold(const char* path) {
     for (;;) Sleep(INFINITE);
 }
 
+int RunAndWait(char* commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
+        std::fprintf(stderr, "installer_fixture: cannot run %s (error %lu)\n", commandLine, GetLastError());
+        return 1;
+    }
+    const corvane::UniqueHandle process(started.hProcess);
+    const corvane::UniqueHandle thread(started.hThread);
+    WaitForSingleObject(process.Get(), INFINITE);
+    DWORD code = 1;
+    GetExitCodeProcess(process.Get(), &code);
+    return static_cast<int>(code);
+}
+
 int ShowDecoys() {
     if (!RegisterClassNamed(kMainWindowClass) || !RegisterClassNamed(kIconWindowClass)) return 1;
     HWND sameCaption = CreateDecoy(kMainWindowClass, "Corvane V1.2.1");
@@ -74,7 +92,8 @@ int ShowDecoys() {
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "hold") == 0) return Hold(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "run") == 0) return RunAndWait(argv[2]);
     if (argc == 2 && std::strcmp(argv[1], "decoy") == 0) return ShowDecoys();
-    std::fprintf(stderr, "usage: installer_fixture hold FILE | installer_fixture decoy\n");
+    std::fprintf(stderr, "usage: installer_fixture hold FILE | run COMMAND | decoy\n");
     return 2;
 }
