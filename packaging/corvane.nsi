@@ -350,10 +350,12 @@ SectionEnd
 ; A running program cannot remove its own file. Once everything else is gone,
 ; the system's command processor, hidden, waits for this uninstaller to end
 ; (trying once a second, for up to a minute) and removes it, then its folder
-; and the program's folders when they are empty.
+; and the program's folders when they are empty. Run from a copy (without
+; _?=), this uninstaller is that copy, in a folder of its own under %TEMP%, and
+; the one in $INSTDIR, whose process started the copy, is removed the same way.
 Function un.onUninstSuccess
-  ExecShell "open" "$SYSDIR\cmd.exe" '/c for /l %i in (1,1,60) do (del /f /q "$EXEPATH" 2>nul & \
-if exist "$EXEPATH" (ping -n 2 127.0.0.1 >nul) else (rd "$INSTDIR\cvdata" 2>nul & rd "$INSTDIR" 2>nul & \
+  ExecShell "open" "$SYSDIR\cmd.exe" '/c for /l %i in (1,1,60) do (del /f /q "$EXEPATH" "$INSTDIR\uninstall.exe" \
+2>nul & if exist "$EXEPATH" (ping -n 2 127.0.0.1 >nul) else (rd "$INSTDIR\cvdata" 2>nul & rd "$INSTDIR" 2>nul & \
 rd "$EXEDIR" 2>nul & exit))' SW_HIDE
 FunctionEnd
 

@@ -3,7 +3,8 @@
 # Wine session that tools/wine-session.sh started (WINEPREFIX and DISPLAY set):
 # a fresh install, the installed Corvane started, asked to end and started
 # again by a silent upgrade (and decoy windows of its class left alone), the
-# same over a build with another caption, an upgrade that keeps the user's
+# same over a build with another caption and over the release 1.2.1 (which
+# knows no instance message), an upgrade that keeps the user's
 # settings, schedules and log-on choice and starts no Corvane that did not
 # run, an upgrade refused with nothing changed while another program holds
 # corvane.exe open, uninstalls refused with nothing changed while another
@@ -138,6 +139,13 @@ start_corvane
 run_setup || fail "the upgrade over a running build with another caption failed"
 corvane_ended_within 5 || fail "the build with another caption still ran after the upgrade"
 end_started_corvane "the silent upgrade did not start Corvane again after the build with another caption"
+
+step "a running release 1.2.1, found by its caption: asked to end by an upgrade"
+start_fixture old
+run_setup || fail "the upgrade over a running release 1.2.1 failed"
+grep -q WM_CLOSE "$work/fixture.out" || fail "the upgrade did not ask the release 1.2.1 to end"
+stop_fixture
+end_started_corvane "the silent upgrade did not start Corvane again after the release 1.2.1"
 
 step "upgrade keeps settings, schedules and the log-on choice"
 printf '[CVOption]\r\nRemindSec=45\r\nHide=1\r\n' >"$install/brightfen.ini"
