@@ -43,9 +43,10 @@ void WaitForEndOf(HWND window, DWORD milliseconds) {
     while (IsWindow(window) && GetTickCount() - start < milliseconds) Sleep(kPollMilliseconds);
 }
 
-enum class Outcome { Shown, Ended, NotCorvane };
+enum class Outcome { Shown, WaitedForEnd, NotCorvane };
 
-// Asks one window that looks like Corvane's main window to show itself.
+// Asks one window that looks like Corvane's main window to show itself; when
+// it is ending or does not answer, waits (up to `milliseconds`) for its end.
 Outcome ShowOrWaitForEnd(HWND window, DWORD milliseconds) {
     // Only the program in the foreground may hand the foreground on.
     AllowSetForegroundWindow(ProcessOf(window));
@@ -61,7 +62,7 @@ Outcome ShowOrWaitForEnd(HWND window, DWORD milliseconds) {
             break;
     }
     WaitForEndOf(window, milliseconds);
-    return Outcome::Ended;
+    return Outcome::WaitedForEnd;
 }
 
 }  // namespace
@@ -81,7 +82,7 @@ bool TakeOverUnlessRunning() {
         for (HWND window = NextMainWindowLike(nullptr); window != nullptr; window = NextMainWindowLike(window)) {
             const Outcome outcome = ShowOrWaitForEnd(window, kSettleMilliseconds - elapsed);
             if (outcome == Outcome::Shown) return false;
-            if (outcome == Outcome::Ended) break;
+            if (outcome == Outcome::WaitedForEnd) break;
         }
         if (HoldMutexAlone()) return true;
         Sleep(kPollMilliseconds);
