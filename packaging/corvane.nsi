@@ -175,7 +175,7 @@ FunctionEnd
 ; cannot be (another program has it open): the upgrade, so that the installed
 ; program and the version in its list entry stay the old ones together; the
 ; uninstall, so that nothing is left half removed.
-!macro DEFINE_CHECK_FREE un action
+!macro DEFINE_CHECK_FREE un problem nothing_yet
 Function ${un}CheckFree
   Exch $0
   Push $1
@@ -184,9 +184,9 @@ Function ${un}CheckFree
     ClearErrors
     FileOpen $1 $0 a
     ${If} ${Errors}
-      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Setup cannot ${action} $0: another program has it open. \
-Nothing has been changed yet. Close that program, then click Retry." /SD IDCANCEL IDRETRY retry
-      Abort "$0 is in use: nothing has been changed."
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${problem} ${nothing_yet} Close that program, then click \
+Retry." /SD IDCANCEL IDRETRY retry
+      Abort "$0 is in use. ${nothing_yet}"
     ${EndIf}
     FileClose $1
   ${EndIf}
@@ -194,8 +194,10 @@ Nothing has been changed yet. Close that program, then click Retry." /SD IDCANCE
   Pop $0
 FunctionEnd
 !macroend
-!insertmacro DEFINE_CHECK_FREE "" "replace"
-!insertmacro DEFINE_CHECK_FREE "un." "remove"
+!insertmacro DEFINE_CHECK_FREE "" "Setup cannot replace $0: another program has it open." \
+    "Nothing has been changed yet."
+!insertmacro DEFINE_CHECK_FREE "un." "Corvane cannot be removed: $0 is in use by another program." \
+    "Nothing has been removed yet."
 !macro CHECK_REPLACEABLE path
   Push "${path}"
   Call CheckFree
