@@ -70,7 +70,7 @@ VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 
 Var FinishText
-; 1 when Setup found Corvane running and asked it to end.
+; 1 once Setup (or the uninstaller) has ended a running Corvane.
 Var CorvaneWasRunning
 
 !define MUI_ICON "../resources/corvane.ico"
@@ -135,7 +135,6 @@ Function ${un}CloseRunningCorvane
   ${If} $0 = 0
     Return
   ${EndIf}
-  StrCpy $CorvaneWasRunning 1
   DetailPrint "Asking the running Corvane to end"
   System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1) i'
   System::Call 'kernel32::OpenProcess(i 0x00100000, i 0, i r1) p .r2' ; SYNCHRONIZE
@@ -165,7 +164,21 @@ is open, end Corvane with $\"Exit$\" in the menu of its notification-area icon, 
         /SD IDCANCEL IDRETRY retry
     Abort "Corvane is still running."
   ${EndIf}
+  StrCpy $CorvaneWasRunning 1
   Goto retry ; looks again: no window of Corvane's may be left
+FunctionEnd
+
+; A silent run leaves Corvane running if it ran before, so that reminders go
+; on: started as at log-on (hidden), as the user who runs this. After an
+; update, the new version; after one that stopped before changing anything,
+; or an uninstall that did, the old one. Run by a person, Setup offers "Start
+; Corvane now" on its last page instead.
+Function ${un}StartCorvaneAgain
+  ${If} ${Silent}
+  ${AndIf} $CorvaneWasRunning = 1
+  ${AndIf} ${FileExists} "$INSTDIR\corvane.exe"
+    Exec '"$INSTDIR\corvane.exe"'
+  ${EndIf}
 FunctionEnd
 !macroend
 !insertmacro DEFINE_CLOSE_RUNNING_CORVANE ""
@@ -267,7 +280,6 @@ Section "Start Corvane when I log on" SecLogon
 SectionEnd
 
 Function .onInit
-  StrCpy $CorvaneWasRunning 0
   ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
   ReadRegStr $1 HKCU "${RUN_KEY}" "Corvane"
   ${If} $0 != ""
@@ -276,14 +288,12 @@ Function .onInit
   ${EndIf}
 FunctionEnd
 
-; A silent update leaves Corvane running if it ran before, so that reminders
-; go on: started as at log-on (hidden), as the user who runs Setup. Interactive
-; Setup offers "Start Corvane now" on its last page instead.
 Function .onInstSuccess
-  ${If} ${Silent}
-  ${AndIf} $CorvaneWasRunning = 1
-    Exec '"$INSTDIR\corvane.exe"'
-  ${EndIf}
+  Call StartCorvaneAgain
+FunctionEnd
+
+Function .onInstFailed
+  Call StartCorvaneAgain
 FunctionEnd
 
 ; Removes one installed file. One that stays (in use after all) stops the
@@ -359,6 +369,10 @@ Function un.onUninstSuccess
   ExecShell "open" "$SYSDIR\cmd.exe" '/c for /l %i in (1,1,60) do (del /f /q "$EXEPATH" "$INSTDIR\uninstall.exe" \
 2>nul & if exist "$EXEPATH" (ping -n 2 127.0.0.1 >nul) else (rd "$INSTDIR\cvdata" 2>nul & rd "$INSTDIR" 2>nul & \
 rd "$EXEDIR" 2>nul & exit))' SW_HIDE
+FunctionEnd
+
+Function un.onUninstFailed
+  Call un.StartCorvaneAgain
 FunctionEnd
 
 Function un.onInit

@@ -42,7 +42,8 @@ step() { echo "-- $*"; }
 reg_value() { # key, value name: the value's data, empty when it is missing
     $wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
-run_setup() { $wine "$setup" /S; }
+# Silent Setup prints nothing; a Corvane it starts must not hold this script's output open.
+run_setup() { $wine "$setup" /S </dev/null >/dev/null 2>&1; }
 # The registered quiet uninstall string, run as it stands and waited for; given
 # options go before its last one (_?=), as a script would put them.
 run_uninstaller() {
@@ -134,7 +135,7 @@ stop_fixture
 end_started_corvane "the silent upgrade did not start Corvane again"
 
 step "a build with another caption running, upgraded silently: asked to end and started again"
-$wine "$other_setup" /S || fail "the installer of the build with another caption failed"
+$wine "$other_setup" /S </dev/null >/dev/null 2>&1 || fail "the installer of the build with another caption failed"
 start_corvane
 run_setup || fail "the upgrade over a running build with another caption failed"
 corvane_ended_within 5 || fail "the build with another caption still ran after the upgrade"
@@ -160,13 +161,16 @@ cmp -s "$work/cvsche.dat" "$install/cvdata/cvsche.dat" || fail "the upgrade chan
 sleep 2
 corvane_running && fail "the silent upgrade started Corvane, which was not running"
 
-step "an upgrade while another program holds corvane.exe: refused, the old program and entry kept"
+step "an upgrade while another program holds corvane.exe: refused, the old program, its entry and its run kept"
 printf 'old' >>"$install/corvane.exe"
 cp "$install/corvane.exe" "$work/old-corvane.exe"
 $wine reg add "$uninstall_key" /v DisplayVersion /d 0.9.0 /f >/dev/null
+start_corvane
 start_fixture hold "$install_win\\corvane.exe"
 [ "$(exit_code run_setup)" = 2 ] || fail "the upgrade over a held corvane.exe did not end with exit code 2"
 stop_fixture
+corvane_ended_within 5 || fail "Corvane still ran after the refused upgrade"
+end_started_corvane "the refused silent upgrade did not start the old Corvane again"
 cmp -s "$work/old-corvane.exe" "$install/corvane.exe" || fail "the refused upgrade changed corvane.exe"
 [ "$(reg_value "$uninstall_key" DisplayVersion)" = 0.9.0 ] || fail "the refused upgrade changed the entry's version"
 
