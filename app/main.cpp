@@ -6,9 +6,11 @@
 #include <memory>
 
 #include "app_lifetime.h"
+#include "app_restart.h"
 #include "application.h"
 #include "library_module.h"
 #include "main_form.h"
+#include "options.h"
 #include "options_instance.h"
 #include "product.h"
 #include "single_instance.h"
@@ -18,7 +20,9 @@ namespace {
 
 using namespace corvane;
 
-void Run() {
+// `show`: the main window comes to the front at once, for a start that took
+// over from an instance that was ending when it was asked to show itself.
+void Run(bool show) {
     std::unique_ptr<TfrmMain> mainForm;
     try {
         AppInit();
@@ -26,6 +30,8 @@ void Run() {
         // The main window shows itself on the first start only; the
         // application object never shows it by itself.
         mainForm = std::make_unique<TfrmMain>(RunEvents{SaveRun, EndSession});
+        if (show) mainForm->BringForward();
+        SetRestartAfterUpdate(true);
         App().Run();
         AppFini();
         // Saved while this instance still holds the mutex: a start that comes
@@ -43,11 +49,15 @@ void Run() {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Before anything can load a library by a bare name.
     RestrictLibrarySearch();
-    if (CheckSingleInstance()) {
-        DiscardOptions();
-        ShowRunningInstance();
-        return 0;
+    const bool anotherInstance = CheckSingleInstance();
+    if (anotherInstance) {
+        if (!TakeOverUnlessRunning()) {
+            DiscardOptions();
+            return 0;
+        }
+        // The instance that has ended saved its settings after they were read.
+        Options.Load();
     }
-    Run();
+    Run(anotherInstance);
     return 0;
 }

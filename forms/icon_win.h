@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "corvane_identity.h"
 #include "window.h"
 
 namespace corvane {
@@ -16,7 +17,7 @@ class TfrmMain;
 // The icon's callback message; lParam carries the mouse message.
 inline constexpr UINT WM_TRAYNOTIFY = WM_USER + 200;
 inline constexpr UINT kTrayIconId = 100;
-inline constexpr char kIconWinClassName[] = "IconWin";
+inline constexpr char kIconWinClassName[] = CORVANE_ICON_WINDOW_CLASS;
 
 enum TrayCommand : int {
     cmHelp = 1000,  // the introduction page, not the help file

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "app_restart.h"
 #include "application.h"
 #include "change_saver.h"
 #include "conduit_form.h"
@@ -146,6 +147,8 @@ TfrmMain::TfrmMain(RunEvents events) : runEvents_(std::move(events)) {
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     // A second start may run at a lower integrity level than this instance.
     ChangeWindowMessageFilterEx(Handle(), WM_SHOWMAIN, MSGFLT_ALLOW, nullptr);
+    instanceMessage_ = RegisterWindowMessageA(kInstanceMessage);
+    ChangeWindowMessageFilterEx(Handle(), instanceMessage_, MSGFLT_ALLOW, nullptr);
     AddLaidOutControls();
     MakeSpeedButtons();
     // Reminders come from start-up on, whichever page is open.
@@ -365,6 +368,7 @@ void TfrmMain::SetVisible(bool visible) {
 void TfrmMain::Close() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
 
 void TfrmMain::OnClose() {
+    ending_ = true;
     // Closing always ends the program, once every nested message loop has returned.
     if (App().MayClose(Handle())) App().Terminate();
 }
@@ -382,6 +386,17 @@ LRESULT TfrmMain::OnPowerBroadcast(WPARAM event) {
     return TRUE;
 }
 
+// Another Corvane, its installer or a script asks who this is; a second start
+// also asks to be shown. The answer goes back before the window shows.
+LRESULT TfrmMain::AnswerInstanceMessage(WPARAM request) {
+    if (ending_) return kAnswerEnding;
+    if (request == irShow) {
+        ReplyMessage(kAnswerRunning);
+        BringForward();
+    }
+    return kAnswerRunning;
+}
+
 void TfrmMain::OnCommand(int id, int code, HWND) {
     if (code == STN_CLICKED && id == Id::idLblHome) lblHomeClick();
     if (code == STN_CLICKED && id == Id::idLblClose) lblCloseClick();
@@ -397,6 +412,7 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (TrayIcon) TrayIcon->AddIcon();
         return 0;
     }
+    if (message == instanceMessage_ && message != 0) return AnswerInstanceMessage(wParam);
     switch (message) {
         case WM_POWERBROADCAST:
             return OnPowerBroadcast(wParam);
@@ -416,8 +432,11 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             BringForward();
             return 0;
         case WM_QUERYENDSESSION:
+            // Windows starts the program again only after the Restart Manager closed it for an installer.
+            SetRestartAfterUpdate((lParam & ENDSESSION_CLOSEAPP) != 0);
             return TRUE;
         case WM_ENDSESSION:
+            if (wParam == FALSE) SetRestartAfterUpdate(true);  // the session goes on
             if (wParam != FALSE && runEvents_.SessionEnding) runEvents_.SessionEnding();
             return 0;
         case WM_MOUSEMOVE:

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "corvane_identity.h"
 #include "form.h"
 
 namespace corvane {
@@ -19,7 +20,7 @@ class TfrmCM;
 class TfrmUM;
 class TfrmSche;
 
-inline constexpr char kMainFormClass[] = "TfrmMain";
+inline constexpr char kMainFormClass[] = CORVANE_MAIN_WINDOW_CLASS;
 
 // Hides the main window; nothing in the program sends it.
 inline constexpr UINT WM_HIDEMAIN = WM_USER + 100;
@@ -115,6 +116,7 @@ private:
     void UsersChanged();
     void SchedulesMoved();
     LRESULT OnPowerBroadcast(WPARAM event);
+    LRESULT AnswerInstanceMessage(WPARAM request);
     bool DrawSpeedButton(const DRAWITEMSTRUCT& item) const;
     int SpeedButtonNumber(HWND control) const;
 
@@ -127,6 +129,8 @@ private:
     bool startPageMade_ = false;
     COLORREF FButtonColors[3] = {kButtonColor, kButtonColor, kButtonColor};
     UINT taskbarCreated_ = 0;
+    UINT instanceMessage_ = 0;
+    bool ending_ = false;
     RunEvents runEvents_;
 };
 

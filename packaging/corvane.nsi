@@ -9,7 +9,9 @@
 ; puts the x86_64 build (build/win64) into the amd64 stub, to test the same
 ; script under 64-bit Wine. BUILD names another build folder of that kind, as
 ; an absolute path (makensis works in this folder). The version and maker come
-; from the build's resources/corvane_version.nsh.
+; from the build's resources/corvane_version.nsh, and how a running Corvane of
+; any version is found from its resources/corvane_identity.nsh, which the
+; program's own corvane_identity.h is made from too.
 
 !ifndef OUTFILE
   !error "OUTFILE is not defined: makensis -DOUTFILE=setup.exe"
@@ -31,6 +33,7 @@
 !endif
 !define BIN "${BUILD}/bin"
 !include /CHARSET=UTF8 "${BUILD}/resources/corvane_version.nsh"
+!include /CHARSET=UTF8 "${BUILD}/resources/corvane_identity.nsh"
 
 Unicode true
 Target ${STUB}
@@ -42,6 +45,7 @@ AllowSkipFiles off
 !include MUI2.nsh
 !include FileFunc.nsh
 !include LogicLib.nsh
+!include Sections.nsh
 !include WinMessages.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane"
@@ -66,6 +70,8 @@ VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 
 Var FinishText
+; 1 once Setup (or the uninstaller) has ended a running Corvane.
+Var CorvaneWasRunning
 
 !define MUI_ICON "../resources/corvane.ico"
 !define MUI_UNICON "../resources/corvane.ico"
@@ -92,28 +98,34 @@ saves your settings and schedules. They are kept.$\r$\n$\r$\n$_CLICK"
 
 !insertmacro MUI_LANGUAGE "English"
 
-; Corvane's main window: its class, which programs made with the same kind of
-; tool share, its caption (kMainCaption in resources/product.h) and the child window
-; that owns its notification-area icon. A window is Corvane's only when all
-; three match.
-!define MAIN_WINDOW_CLASS "TfrmMain"
-!define MAIN_WINDOW_CAPTION "Corvane V1.2.1"
-!define ICON_WINDOW_CLASS "IconWin"
-
-; Asks a running Corvane to end as its "Exit" does (it then saves its settings
-; and schedules) and waits for its process to end, so that no file is replaced
-; or removed under it. Every top-level window of the main window's class is
-; looked at; only Corvane's own is ever sent anything.
+; Asks a running Corvane of any version to end as its "Exit" does (it then
+; saves its settings and schedules) and waits for its process to end, so that
+; no file is replaced or removed under it. Every top-level window of the main
+; window's class with the icon window inside is looked at; only Corvane's own,
+; which answers the instance message (or, for a release before that message,
+; carries that release's caption), is ever sent anything.
 !macro DEFINE_CLOSE_RUNNING_CORVANE un
 ; $0: the first top-level window after $0 (0: from the top) that is Corvane's, or 0.
 Function ${un}NextCorvaneWindow
+  System::Call 'user32::RegisterWindowMessage(t "${INSTANCE_MESSAGE}") i .r3'
   ${Do}
-    FindWindow $0 "${MAIN_WINDOW_CLASS}" "${MAIN_WINDOW_CAPTION}" 0 $0
+    FindWindow $0 "${MAIN_WINDOW_CLASS}" "" 0 $0
     ${If} $0 = 0
       Return
     ${EndIf}
     FindWindow $1 "${ICON_WINDOW_CLASS}" "" $0
-  ${LoopUntil} $1 <> 0
+    ${If} $1 <> 0
+      SendMessage $0 $3 0 0 $4 /TIMEOUT=2000 ; wParam 0: only who it is
+      ${If} $4 = ${ANSWER_RUNNING}
+      ${OrIf} $4 = ${ANSWER_ENDING}
+        Return
+      ${EndIf}
+      System::Call 'user32::GetWindowText(p r0, t .r2, i ${NSIS_MAX_STRLEN}) i'
+      ${If} $2 S== "${UNANSWERING_CAPTION}"
+        Return
+      ${EndIf}
+    ${EndIf}
+  ${Loop}
 FunctionEnd
 
 Function ${un}CloseRunningCorvane
@@ -152,20 +164,32 @@ is open, end Corvane with $\"Exit$\" in the menu of its notification-area icon, 
         /SD IDCANCEL IDRETRY retry
     Abort "Corvane is still running."
   ${EndIf}
+  StrCpy $CorvaneWasRunning 1
   Goto retry ; looks again: no window of Corvane's may be left
+FunctionEnd
+
+; A silent run leaves Corvane running if it ran before, so that reminders go
+; on: started as at log-on (hidden), as the user who runs this. After an
+; update, the new version; after one that stopped before changing anything,
+; or an uninstall that did, the old one. Run by a person, Setup offers "Start
+; Corvane now" on its last page instead.
+Function ${un}StartCorvaneAgain
+  ${If} ${Silent}
+  ${AndIf} $CorvaneWasRunning = 1
+  ${AndIf} ${FileExists} "$INSTDIR\corvane.exe"
+    Exec '"$INSTDIR\corvane.exe"'
+  ${EndIf}
 FunctionEnd
 !macroend
 !insertmacro DEFINE_CLOSE_RUNNING_CORVANE ""
 !insertmacro DEFINE_CLOSE_RUNNING_CORVANE "un."
 
-; Stops the upgrade before anything is written when an installed file cannot be
-; replaced (another program has it open), so that the installed program and
-; the version in its list entry stay the old ones together.
-!macro CHECK_REPLACEABLE path
-  Push "${path}"
-  Call CheckReplaceable
-!macroend
-Function CheckReplaceable
+; Stops the work before anything is written or removed when an installed file
+; cannot be (another program has it open): the upgrade, so that the installed
+; program and the version in its list entry stay the old ones together; the
+; uninstall, so that nothing is left half removed.
+!macro DEFINE_CHECK_FREE un problem nothing_yet
+Function ${un}CheckFree
   Exch $0
   Push $1
   retry:
@@ -173,15 +197,28 @@ Function CheckReplaceable
     ClearErrors
     FileOpen $1 $0 a
     ${If} ${Errors}
-      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Setup cannot replace $0: another program has it open. \
-Nothing has been changed yet. Close that program, then click Retry." /SD IDCANCEL IDRETRY retry
-      Abort "$0 is in use: nothing has been changed."
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${problem} ${nothing_yet} Close that program, then click \
+Retry." /SD IDCANCEL IDRETRY retry
+      Abort "$0 is in use. ${nothing_yet}"
     ${EndIf}
     FileClose $1
   ${EndIf}
   Pop $1
   Pop $0
 FunctionEnd
+!macroend
+!insertmacro DEFINE_CHECK_FREE "" "Setup cannot replace $0: another program has it open." \
+    "Nothing has been changed yet."
+!insertmacro DEFINE_CHECK_FREE "un." "Corvane cannot be removed: $0 is in use by another program." \
+    "Nothing has been removed yet."
+!macro CHECK_REPLACEABLE path
+  Push "${path}"
+  Call CheckFree
+!macroend
+!macro CHECK_REMOVABLE path
+  Push "${path}"
+  Call un.CheckFree
+!macroend
 
 Section "Corvane" SecProgram
   SectionIn RO
@@ -211,8 +248,10 @@ Section "Corvane" SecProgram
   WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${MAKER}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\corvane.exe,0"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  ; Run in place (_?=, always last), so that the process started is the
+  ; uninstall itself: it ends when the uninstall is done, with its exit code.
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe" _?=$INSTDIR'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S _?=$INSTDIR'
   WriteRegStr HKCU "${UNINSTALL_KEY}" "URLInfoAbout" "${WEB_SITE}"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
@@ -249,8 +288,17 @@ Function .onInit
   ${EndIf}
 FunctionEnd
 
-; Removes one installed file. One that stays (in use) stops the uninstaller
-; unless the user closes what holds it and retries; silently: exit code 2.
+Function .onInstSuccess
+  Call StartCorvaneAgain
+FunctionEnd
+
+Function .onInstFailed
+  Call StartCorvaneAgain
+FunctionEnd
+
+; Removes one installed file. One that stays (in use after all) stops the
+; uninstaller unless the user closes what holds it and retries; silently: exit
+; code 2.
 !macro REMOVE_INSTALLED_FILE path
   Push "${path}"
   Call un.RemoveInstalledFile
@@ -268,33 +316,64 @@ installed apps, so that you can uninstall it again later." /SD IDCANCEL IDRETRY 
   Pop $0
 FunctionEnd
 
-; The files go first, the program before the rest: when one cannot be removed
-; (another program has it open), the uninstaller stops with every entry kept,
-; so that it can be run again. A per-user uninstaller cannot schedule a removal
-; at the next restart: Windows keeps that list for administrators only.
+; The two choices of the components page; the removal itself follows them.
 Section "un.Corvane" UnSecProgram
   SectionIn RO
-  Call un.CloseRunningCorvane
-  !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\corvane.exe"
-  !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\cvdata\cvwkcond.dat"
-  !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\cvdata\cvhelp.chm"
-  Delete "$SMPROGRAMS\Corvane.lnk"
-  DeleteRegValue HKCU "${RUN_KEY}" "Corvane"
-  DeleteRegKey HKCU "${UNINSTALL_KEY}"
-  Delete "$INSTDIR\uninstall.exe"
-  ; Gone only when empty: the user's settings and schedules stay unless asked for below.
-  RMDir "$INSTDIR\cvdata"
-  RMDir "$INSTDIR"
 SectionEnd
 
 ; Off unless the user ticks it, or passes /REMOVEDATA to a silent uninstall.
 Section /o "un.My settings and schedules" UnSecData
-  Delete "$INSTDIR\brightfen.ini"
-  Delete "$INSTDIR\cvdata\cvsche.dat"
-  Delete "$INSTDIR\cvdata\cvsche.dat.tmp"
+SectionEnd
+
+; Corvane is asked to end, then every file to be removed must be free before
+; any is (otherwise nothing is removed); the user's data goes first, then the
+; program's files with corvane.exe last, so that until it goes the entries
+; still lead to a working program; then the entries. A per-user uninstaller
+; cannot schedule a removal at the next restart: Windows keeps that list for
+; administrators only.
+Section "-un.Remove"
+  ; The uninstaller's working folder would keep $INSTDIR from being removed.
+  SetOutPath "$TEMP"
+  Call un.CloseRunningCorvane
+  !insertmacro CHECK_REMOVABLE "$INSTDIR\corvane.exe"
+  !insertmacro CHECK_REMOVABLE "$INSTDIR\cvdata\cvwkcond.dat"
+  !insertmacro CHECK_REMOVABLE "$INSTDIR\cvdata\cvhelp.chm"
+  ${If} ${SectionIsSelected} ${UnSecData}
+    !insertmacro CHECK_REMOVABLE "$INSTDIR\brightfen.ini"
+    !insertmacro CHECK_REMOVABLE "$INSTDIR\cvdata\cvsche.dat"
+    !insertmacro CHECK_REMOVABLE "$INSTDIR\cvdata\cvsche.dat.tmp"
+    !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\brightfen.ini"
+    !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\cvdata\cvsche.dat"
+    !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\cvdata\cvsche.dat.tmp"
+  ${EndIf}
+  !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\cvdata\cvhelp.chm"
+  !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\cvdata\cvwkcond.dat"
+  !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\corvane.exe"
+  Delete "$SMPROGRAMS\Corvane.lnk"
+  DeleteRegValue HKCU "${RUN_KEY}" "Corvane"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ; Gone now when this uninstaller runs from a copy; otherwise once it has ended (below).
+  Delete "$INSTDIR\uninstall.exe"
+  ; Gone only when empty: the user's settings and schedules stay unless chosen above.
   RMDir "$INSTDIR\cvdata"
   RMDir "$INSTDIR"
 SectionEnd
+
+; A running program cannot remove its own file. Once everything else is gone,
+; the system's command processor, hidden, waits for this uninstaller to end
+; (trying once a second, for up to a minute) and removes it, then its folder
+; and the program's folders when they are empty. Run from a copy (without
+; _?=), this uninstaller is that copy, in a folder of its own under %TEMP%, and
+; the one in $INSTDIR, whose process started the copy, is removed the same way.
+Function un.onUninstSuccess
+  ExecShell "open" "$SYSDIR\cmd.exe" '/c for /l %i in (1,1,60) do (del /f /q "$EXEPATH" "$INSTDIR\uninstall.exe" \
+2>nul & if exist "$EXEPATH" (ping -n 2 127.0.0.1 >nul) else (rd "$INSTDIR\cvdata" 2>nul & rd "$INSTDIR" 2>nul & \
+rd "$EXEDIR" 2>nul & exit))' SW_HIDE
+FunctionEnd
+
+Function un.onUninstFailed
+  Call un.StartCorvaneAgain
+FunctionEnd
 
 Function un.onInit
   ${GetParameters} $0

@@ -1,20 +1,30 @@
 #!/usr/bin/env bash
 # Runs an installer made from packaging/corvane.nsi under Wine, silently, in the
 # Wine session that tools/wine-session.sh started (WINEPREFIX and DISPLAY set):
-# a fresh install, the installed Corvane started and asked to end by an upgrade
-# (and decoy windows of its class left alone), an upgrade that keeps the user's
-# settings, schedules and log-on choice, an upgrade and an uninstall refused
-# with nothing changed while another program holds corvane.exe open, an
-# uninstall that leaves only the user's data, one that removes it too, and one
-# after Corvane was closed from outside.
-#   test_installer.sh SETUP_EXE WINE_LOADER FIXTURE_EXE
-# WINE_LOADER is /usr/lib/wine/wine64, or wine for x86; FIXTURE_EXE is the
-# x86_64 build's installer_fixture.exe (run under 64-bit Wine).
+# a fresh install, the installed Corvane started, asked to end and started
+# again by a silent upgrade (and decoy windows of its class left alone), the
+# same over a build with another caption and over the release 1.2.1 (which
+# knows no instance message), an upgrade that keeps the user's
+# settings, schedules and log-on choice and starts no Corvane that did not
+# run, an upgrade refused with nothing changed while another program holds
+# corvane.exe open, uninstalls refused with nothing changed while another
+# program holds corvane.exe, the help file or (removing the user's data) the
+# schedule file, an uninstall that leaves only the user's data, one that
+# removes it too, and one after Corvane was closed from outside. Every
+# uninstall runs the registered QuietUninstallString as a deployment tool
+# does: as it stands, waited for, judged by its exit code.
+#   test_installer.sh SETUP_EXE WINE_LOADER FIXTURE_EXE REMOTE_EXE OTHER_CAPTION_SETUP_EXE
+# WINE_LOADER is /usr/lib/wine/wine64, or wine for x86; FIXTURE_EXE and
+# REMOTE_EXE are the x86_64 build's installer_fixture.exe and
+# program_remote.exe (run under 64-bit Wine); OTHER_CAPTION_SETUP_EXE is the
+# same installer around a build whose main window has another caption.
 set -euo pipefail
-usage="usage: test_installer.sh SETUP_EXE WINE_LOADER FIXTURE_EXE"
+usage="usage: test_installer.sh SETUP_EXE WINE_LOADER FIXTURE_EXE REMOTE_EXE OTHER_CAPTION_SETUP_EXE"
 setup=$(realpath "${1:?$usage}")
 wine=${2:?$usage}
 fixture=$(realpath "${3:?$usage}")
+remote=$(realpath "${4:?$usage}")
+other_setup=$(realpath "${5:?$usage}")
 [ -n "${WINEPREFIX:-}" ] && [ -n "${DISPLAY:-}" ] || { echo "test_installer.sh needs a Wine session" >&2; exit 2; }
 
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane'
@@ -32,14 +42,23 @@ step() { echo "-- $*"; }
 reg_value() { # key, value name: the value's data, empty when it is missing
     $wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
-run_setup() { $wine "$setup" /S; }
-# The uninstaller runs from a copy, as it does itself, but waited for.
+# Silent Setup prints nothing; a Corvane it starts must not hold this script's output open.
+run_setup() { $wine "$setup" /S </dev/null >/dev/null 2>&1; }
+# The registered quiet uninstall string, run as it stands and waited for; given
+# options go before its last one (_?=), as a script would put them.
 run_uninstaller() {
-    cp "$install/uninstall.exe" "$work/uninstall.exe"
-    $wine "$work/uninstall.exe" /S "$@" "_?=$install_win"
+    local command
+    command=$(reg_value "$uninstall_key" QuietUninstallString)
+    [ $# -eq 0 ] || command="${command% _?=*} $* _?=${command##* _?=}"
+    /usr/lib/wine/wine64 "$fixture" run "$command"
 }
 installed_files() { (cd "$install" 2>/dev/null && find . -type f | sort | tr '\n' ' '); }
 exit_code() { local code=0; "$@" || code=$?; echo "$code"; }
+# True once $1 (a command) succeeds within 10 s.
+within_10s() { for _ in $(seq 1 50); do "$@" && return 0; sleep 0.2; done; return 1; }
+no_install_folder() { [ ! -e "$install" ]; }
+only_user_data_left() { [ "$(installed_files)" = "./brightfen.ini ./cvdata/cvsche.dat " ]; }
+corvane_running() { /usr/lib/wine/wine64 "$remote" running; }
 
 # installer_fixture in the background (hold FILE, or decoy), once it says it is ready.
 fixture_pid=""
@@ -63,11 +82,12 @@ corvane_pid=""
 start_corvane() {
     $wine "$install/corvane.exe" &
     corvane_pid=$!
-    for _ in $(seq 1 100); do
-        xwininfo -display "$DISPLAY" -root -tree | grep -qF '"Corvane V1.2.1"' && return 0
-        sleep 0.1
-    done
-    fail "the main window did not appear"
+    /usr/lib/wine/wine64 "$remote" wait || fail "Corvane did not start"
+}
+# Ends a Corvane that this script did not start (one that Setup started).
+end_started_corvane() {
+    within_10s corvane_running || { fail "$1"; return 0; }
+    /usr/lib/wine/wine64 "$remote" exit || fail "the Corvane that Setup started did not end"
 }
 # True when Corvane has ended within $1 seconds; ends it by force otherwise.
 corvane_ended_within() {
@@ -96,14 +116,15 @@ expect_files="./corvane.exe ./cvdata/cvhelp.chm ./cvdata/cvwkcond.dat ./uninstal
 strings -el "$shortcut" 2>/dev/null | grep -qiF 'Corvane\corvane.exe' || fail "no Start-menu shortcut to corvane.exe"
 [ "$(reg_value "$run_key" Corvane)" = "\"$install_win\\corvane.exe\"" ] || fail "log-on entry: $(reg_value "$run_key" Corvane)"
 for entry in "DisplayName=Corvane" "Publisher=Brightfen" "DisplayIcon=$install_win\\corvane.exe,0" \
-    "InstallLocation=$install_win" "UninstallString=\"$install_win\\uninstall.exe\""; do
+    "InstallLocation=$install_win" "UninstallString=\"$install_win\\uninstall.exe\" _?=$install_win" \
+    "QuietUninstallString=\"$install_win\\uninstall.exe\" /S _?=$install_win"; do
     [ "$(reg_value "$uninstall_key" "${entry%%=*}")" = "${entry#*=}" ] || fail "list entry ${entry%%=*}: $(reg_value "$uninstall_key" "${entry%%=*}")"
 done
 version=$(reg_value "$uninstall_key" DisplayVersion)
 [[ "$version" =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "list entry DisplayVersion: $version"
 [ $(($(reg_value "$uninstall_key" EstimatedSize))) -gt 100 ] || fail "list entry EstimatedSize is missing or too small"
 
-step "Corvane started, then asked to end by an upgrade; decoy windows above it left alone"
+step "Corvane started, asked to end and started again by a silent upgrade; decoy windows above it left alone"
 start_corvane
 start_fixture decoy
 run_setup || fail "the upgrade failed with decoy windows open"
@@ -111,6 +132,21 @@ corvane_ended_within 5 || fail "Corvane still ran after the upgrade"
 grep -q '^Hide=1' "$install/brightfen.ini" 2>/dev/null || fail "Corvane did not write its settings when it ended"
 grep -q WM_CLOSE "$work/fixture.out" && fail "the upgrade asked a window that is not Corvane's to close"
 stop_fixture
+end_started_corvane "the silent upgrade did not start Corvane again"
+
+step "a build with another caption running, upgraded silently: asked to end and started again"
+$wine "$other_setup" /S </dev/null >/dev/null 2>&1 || fail "the installer of the build with another caption failed"
+start_corvane
+run_setup || fail "the upgrade over a running build with another caption failed"
+corvane_ended_within 5 || fail "the build with another caption still ran after the upgrade"
+end_started_corvane "the silent upgrade did not start Corvane again after the build with another caption"
+
+step "a running release 1.2.1, found by its caption: asked to end by an upgrade"
+start_fixture old
+run_setup || fail "the upgrade over a running release 1.2.1 failed"
+grep -q WM_CLOSE "$work/fixture.out" || fail "the upgrade did not ask the release 1.2.1 to end"
+stop_fixture
+end_started_corvane "the silent upgrade did not start Corvane again after the release 1.2.1"
 
 step "upgrade keeps settings, schedules and the log-on choice"
 printf '[CVOption]\r\nRemindSec=45\r\nHide=1\r\n' >"$install/brightfen.ini"
@@ -122,29 +158,39 @@ cmp -s "$work/brightfen.ini" "$install/brightfen.ini" || fail "the upgrade chang
 cmp -s "$work/cvsche.dat" "$install/cvdata/cvsche.dat" || fail "the upgrade changed cvsche.dat"
 [ -z "$(reg_value "$run_key" Corvane)" ] || fail "the upgrade brought back the log-on entry the user had removed"
 [ -f "$install/corvane.exe" ] || fail "the upgrade lost corvane.exe"
+sleep 2
+corvane_running && fail "the silent upgrade started Corvane, which was not running"
 
-step "an upgrade while another program holds corvane.exe: refused, the old program and entry kept"
+step "an upgrade while another program holds corvane.exe: refused, the old program, its entry and its run kept"
 printf 'old' >>"$install/corvane.exe"
 cp "$install/corvane.exe" "$work/old-corvane.exe"
 $wine reg add "$uninstall_key" /v DisplayVersion /d 0.9.0 /f >/dev/null
+start_corvane
 start_fixture hold "$install_win\\corvane.exe"
 [ "$(exit_code run_setup)" = 2 ] || fail "the upgrade over a held corvane.exe did not end with exit code 2"
 stop_fixture
+corvane_ended_within 5 || fail "Corvane still ran after the refused upgrade"
+end_started_corvane "the refused silent upgrade did not start the old Corvane again"
 cmp -s "$work/old-corvane.exe" "$install/corvane.exe" || fail "the refused upgrade changed corvane.exe"
 [ "$(reg_value "$uninstall_key" DisplayVersion)" = 0.9.0 ] || fail "the refused upgrade changed the entry's version"
 
-step "an uninstall while another program holds corvane.exe: refused, everything kept"
 files_before=$(installed_files)
-start_fixture hold "$install_win\\corvane.exe"
-[ "$(exit_code run_uninstaller)" = 2 ] || fail "the uninstall over a held corvane.exe did not end with exit code 2"
-stop_fixture
-[ "$(installed_files)" = "$files_before" ] || fail "the refused uninstall removed files: $(installed_files)"
-[ -e "$shortcut" ] || fail "the refused uninstall removed the Start-menu shortcut"
-[ "$(reg_value "$uninstall_key" DisplayVersion)" = 0.9.0 ] || fail "the refused uninstall removed the list entry"
+for held in corvane.exe cvdata\\cvhelp.chm "cvdata\\cvsche.dat /REMOVEDATA"; do
+    step "an uninstall while another program holds ${held% *}: refused, everything kept"
+    start_fixture hold "$install_win\\${held% /*}"
+    options=""
+    [ "${held#* }" = "$held" ] || options=${held#* }
+    # shellcheck disable=SC2086 # no options, or one
+    [ "$(exit_code run_uninstaller $options)" = 2 ] || fail "the uninstall over a held $held did not end with exit code 2"
+    stop_fixture
+    [ "$(installed_files)" = "$files_before" ] || fail "the refused uninstall removed files: $(installed_files)"
+    [ -e "$shortcut" ] || fail "the refused uninstall removed the Start-menu shortcut"
+    [ "$(reg_value "$uninstall_key" DisplayVersion)" = 0.9.0 ] || fail "the refused uninstall removed the list entry"
+done
 
 step "uninstall keeps the user's data"
-run_uninstaller
-[ "$(installed_files)" = "./brightfen.ini ./cvdata/cvsche.dat " ] || fail "left after uninstalling: $(installed_files)"
+[ "$(exit_code run_uninstaller)" = 0 ] || fail "the uninstall did not end with exit code 0"
+within_10s only_user_data_left || fail "left after uninstalling: $(installed_files)"
 [ ! -e "$shortcut" ] || fail "the Start-menu shortcut is left"
 [ -z "$(reg_value "$uninstall_key" DisplayName)" ] || fail "the list entry is left"
 cmp -s "$work/cvsche.dat" "$install/cvdata/cvsche.dat" || fail "uninstalling changed cvsche.dat"
@@ -152,8 +198,8 @@ cmp -s "$work/cvsche.dat" "$install/cvdata/cvsche.dat" || fail "uninstalling cha
 step "reinstall, then uninstall with the user's data"
 run_setup
 [ "$(reg_value "$run_key" Corvane)" = "\"$install_win\\corvane.exe\"" ] || fail "a new install has no log-on entry"
-run_uninstaller /REMOVEDATA
-[ ! -e "$install" ] || fail "left after uninstalling with /REMOVEDATA: $(installed_files)"
+[ "$(exit_code run_uninstaller /REMOVEDATA)" = 0 ] || fail "the uninstall with /REMOVEDATA did not end with exit code 0"
+within_10s no_install_folder || fail "left after uninstalling with /REMOVEDATA: $(installed_files)"
 [ -z "$(reg_value "$run_key" Corvane)" ] || fail "the log-on entry is left"
 
 step "Corvane closed from outside (taskkill), then uninstalled with the user's data"
@@ -163,7 +209,7 @@ $wine taskkill /im corvane.exe >/dev/null
 corvane_ended_within 20 || fail "Corvane still ran 20 s after taskkill"
 grep -q '^Hide=1' "$install/brightfen.ini" 2>/dev/null || fail "Corvane did not save its settings on taskkill"
 run_uninstaller /REMOVEDATA || fail "the uninstall after taskkill failed"
-[ ! -e "$install" ] || fail "left after uninstalling: $(installed_files)"
+within_10s no_install_folder || fail "left after uninstalling: $(installed_files)"
 [ -z "$(reg_value "$uninstall_key" DisplayName)$(reg_value "$run_key" Corvane)" ] || fail "entries are left"
 
 [ "$failed" -eq 0 ] || exit 1

@@ -1,10 +1,14 @@
 // What the installer's tests need from another Windows process:
-//   installer_fixture hold FILE   opens FILE as Windows holds a running program's file (read sharing only:
-//                                 neither written nor deleted while held), prints "held", then waits to be ended
-//   installer_fixture decoy       shows two top-level windows of Corvane's main window class that are not
-//                                 Corvane's (one with its caption but no icon window, one with an icon window
-//                                 but another caption), prints "shown", then runs until it is ended
-// A decoy that receives WM_CLOSE prints it and exits with 3. Exits with 1 when FILE cannot be opened, 2 on
+//   installer_fixture hold FILE    opens FILE as Windows holds a running program's file (read sharing only:
+//                                  neither written nor deleted while held), prints "held", then waits to be ended
+//   installer_fixture run COMMAND  runs COMMAND as a deployment tool runs an uninstall string (the command line
+//                                  as it stands, no shell), waits for that process and exits with its exit code
+//   installer_fixture decoy        shows two top-level windows of Corvane's main window class that are not
+//                                  Corvane's (one with its caption but no icon window, one with an icon window
+//                                  but another caption), prints "shown", then runs until it is ended
+//   installer_fixture old          shows a main window as release 1.2.1 had it (its caption and icon window, no
+//                                  answer to the instance message), prints "shown", then runs until it is ended
+// A window that receives WM_CLOSE prints it and exits with 3. Exits with 1 when FILE cannot be opened, 2 on
 // wrong use.
 #include <windows.h>
 
@@ -55,10 +59,26 @@ int Hold(const char* path) {
     for (;;) Sleep(INFINITE);
 }
 
-int ShowDecoys() {
+int RunAndWait(char* commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
+        std::fprintf(stderr, "installer_fixture: cannot run %s (error %lu)\n", commandLine, GetLastError());
+        return 1;
+    }
+    const corvane::UniqueHandle process(started.hProcess);
+    const corvane::UniqueHandle thread(started.hThread);
+    WaitForSingleObject(process.Get(), INFINITE);
+    DWORD code = 1;
+    GetExitCodeProcess(process.Get(), &code);
+    return static_cast<int>(code);
+}
+
+int ShowWindows(bool old) {
     if (!RegisterClassNamed(kMainWindowClass) || !RegisterClassNamed(kIconWindowClass)) return 1;
     HWND sameCaption = CreateDecoy(kMainWindowClass, "Corvane V1.2.1");
-    HWND withIconWindow = CreateDecoy(kMainWindowClass, "Decoy");
+    HWND withIconWindow = old ? sameCaption : CreateDecoy(kMainWindowClass, "Decoy");
     if (sameCaption == nullptr || withIconWindow == nullptr ||
         CreateDecoy(kIconWindowClass, "", withIconWindow) == nullptr) {
         return 1;
@@ -74,7 +94,9 @@ int ShowDecoys() {
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "hold") == 0) return Hold(argv[2]);
-    if (argc == 2 && std::strcmp(argv[1], "decoy") == 0) return ShowDecoys();
-    std::fprintf(stderr, "usage: installer_fixture hold FILE | installer_fixture decoy\n");
+    if (argc == 3 && std::strcmp(argv[1], "run") == 0) return RunAndWait(argv[2]);
+    if (argc == 2 && std::strcmp(argv[1], "decoy") == 0) return ShowWindows(false);
+    if (argc == 2 && std::strcmp(argv[1], "old") == 0) return ShowWindows(true);
+    std::fprintf(stderr, "usage: installer_fixture hold FILE | run COMMAND | decoy | old\n");
     return 2;
 }

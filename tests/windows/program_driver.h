@@ -113,6 +113,8 @@ public:
     }
 
     DWORD Id() const { return process_.dwProcessId; }
+    // The program's main thread, which runs its message loop.
+    HANDLE MainThread() const { return process_.hThread; }
     bool Running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
 
     // The main window once the icon window exists in it (the end of start-up); null when it never does.

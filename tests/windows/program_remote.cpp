@@ -1,15 +1,18 @@
 // Does from outside what a person does with Corvane's notification-area icon,
 // for scripts that run Corvane without a person at the screen:
-//   program_remote wait   waits until Corvane has started (its icon window exists)
-//   program_remote show   shows the main window, as a left click on the icon does, unless it is shown
-//   program_remote exit   chooses "Exit" from the icon's menu and waits until Corvane has ended
-// Exits with 0 when done, 1 when Corvane is not running or does not answer, 2 on wrong use.
+//   program_remote wait      waits until Corvane has started (its main window answers)
+//   program_remote running   tells at once whether Corvane runs
+//   program_remote show      shows the main window, as a left click on the icon does, unless it is shown
+//   program_remote exit      chooses "Exit" from the icon's menu and waits until Corvane has ended
+// Corvane of any version is found as its next start finds it. Exits with 0 when done, 1 when Corvane is not
+// running or does not answer, 2 on wrong use.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 
 #include "program_driver.h"
+#include "running_instance.h"
 
 namespace {
 
@@ -18,7 +21,9 @@ using namespace corvane::testing;
 constexpr UINT kTrayNotify = WM_USER + 200;
 constexpr WPARAM kExitCommand = 1101;
 
-HWND RunningIconWindow() { return IconWindowOf(FindProcessWindow(0, kMainWindowClass)); }
+constexpr UINT kAnswerMilliseconds = 2000;
+
+HWND RunningIconWindow() { return IconWindowOf(corvane::FindRunningCorvane(kAnswerMilliseconds)); }
 
 bool WaitForExit(HWND icon) {
     DWORD processId = 0;
@@ -35,9 +40,10 @@ bool WaitForExit(HWND icon) {
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: program_remote wait|show|exit\n");
+        std::fprintf(stderr, "usage: program_remote wait|running|show|exit\n");
         return 2;
     }
+    if (std::strcmp(argv[1], "running") == 0) return RunningIconWindow() != nullptr ? 0 : 1;
     HWND icon = nullptr;
     const bool running = WaitFor([&] { return (icon = RunningIconWindow()) != nullptr; }, 30000);
     if (!running) {
@@ -51,6 +57,6 @@ int main(int argc, char** argv) {
         return WaitFor([main] { return IsWindowVisible(main) != FALSE; }) ? 0 : 1;
     }
     if (std::strcmp(argv[1], "exit") == 0) return WaitForExit(icon) ? 0 : 1;
-    std::fprintf(stderr, "usage: program_remote wait|show|exit\n");
+    std::fprintf(stderr, "usage: program_remote wait|running|show|exit\n");
     return 2;
 }

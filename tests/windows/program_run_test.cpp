@@ -11,8 +11,11 @@
 #include "fixture.h"
 #include "icon_win.h"
 #include "main_form.h"
+#include "product.h"
 #include "program_driver.h"
+#include "running_instance.h"
 #include "schedule_record.h"
+#include "win_handles.h"
 #include "win_test_support.h"
 
 namespace corvane {
@@ -62,6 +65,19 @@ void AvoidMinuteEnd() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     if (now.wSecond >= 50) Sleep((61 - now.wSecond) * 1000);
+}
+
+// Another build of the program, whose main window has another caption: what
+// finds a running Corvane must not depend on the version.
+bool CopyWithOtherCaption(const std::string& from, const std::string& to) {
+    std::string bytes = ReadWholeFile(from);
+    const std::string caption(kMainCaption, sizeof kMainCaption);  // with its terminator
+    const std::string otherCaption("Corvane V9.8.7", sizeof kMainCaption);
+    size_t replaced = 0;
+    for (size_t at = bytes.find(caption); at != std::string::npos; at = bytes.find(caption, at), ++replaced) {
+        bytes.replace(at, caption.size(), otherCaption);
+    }
+    return replaced > 0 && WriteWholeFile(to, bytes);
 }
 
 class ProgramRunTest : public ::testing::Test {
@@ -139,21 +155,59 @@ TEST_F(ProgramRunTest, TheFirstStartShowsTheIntroductionAndExitSavesEverySetting
     EXPECT_EQ(Setting("ShowHelp"), "1");
 }
 
-TEST_F(ProgramRunTest, ASecondStartShowsTheRunningInstanceAndEnds) {
-    WriteSettings("Hide=1\r\nShowHelp=0\r\nFormIndex=1\r\n");
+TEST_F(ProgramRunTest, ASecondStartOfEitherVersionShowsTheRunningInstanceAndEnds) {
+    const std::string other = folder_ + "\\corvane-other.exe";
+    ASSERT_TRUE(CopyWithOtherCaption(Program(), other));
+    for (const bool firstIsOther : {false, true}) {
+        WriteSettings("Hide=1\r\nShowHelp=0\r\nFormIndex=1\r\n");
+        ProgramRun first;
+        ASSERT_TRUE(first.Start(firstIsOther ? other : Program()));
+        HWND main = first.MainWindow();
+        ASSERT_NE(main, nullptr);
+        EXPECT_FALSE(IsWindowVisible(main));
+        const std::string settings = ReadWholeFile(Ini());
+        ProgramRun second;
+        ASSERT_TRUE(second.Start(firstIsOther ? Program() : other));
+        EXPECT_EQ(second.ExitCode(10000), 0u) << firstIsOther;
+        EXPECT_TRUE(WaitFor([main] { return IsWindowVisible(main) != FALSE; })) << firstIsOther;
+        EXPECT_EQ(FindProcessWindow(second.Id(), kMainWindowClass), nullptr);
+        EXPECT_EQ(ReadWholeFile(Ini()), settings);  // the running instance's to save
+        EXPECT_TRUE(first.Running());
+        PostMessageA(IconWindowOf(main), WM_COMMAND, cmExit, 0);
+        EXPECT_EQ(first.ExitCode(), 0u);
+    }
+}
+
+// The first instance is ending (its loop has ended; the save waits on a
+// schedule file another program holds) when a second start comes: the second
+// waits for its end and runs itself, shown.
+TEST_F(ProgramRunTest, ASecondStartWhileTheFirstIsEndingRunsItselfAndShows) {
+    WriteSettings("Hide=1\r\nShowHelp=1\r\n");
+    ASSERT_TRUE(WriteWholeFile(Schedules(), ScheduleRecordBytes(1001, "0000", "20200101")));
     ProgramRun first;
     ASSERT_TRUE(first.Start(Program()));
     HWND main = first.MainWindow();
     ASSERT_NE(main, nullptr);
-    EXPECT_FALSE(IsWindowVisible(main));
-    const std::string settings = ReadWholeFile(Ini());
-    ProgramRun second;
-    ASSERT_TRUE(second.Start(Program()));
-    EXPECT_EQ(second.ExitCode(10000), 0u);
-    EXPECT_TRUE(WaitFor([main] { return IsWindowVisible(main) != FALSE; }));
-    EXPECT_EQ(FindProcessWindow(second.Id(), kMainWindowClass), nullptr);
-    EXPECT_EQ(ReadWholeFile(Ini()), settings);  // the running instance's to save
-    EXPECT_TRUE(first.Running());
+    {
+        const UniqueHandle held(CreateFileA(Schedules().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(held);
+        PostMessageA(IconWindowOf(main), WM_COMMAND, cmExit, 0);
+        ASSERT_TRUE(WaitFor([main] { return AskInstance(main, irIdentify, 100) == InstanceAnswer::None; }));
+        // Held in its ending for as long as the second start takes to ask.
+        ASSERT_NE(SuspendThread(first.MainThread()), static_cast<DWORD>(-1));
+        ProgramRun second;
+        ASSERT_TRUE(second.Start(Program()));
+        EXPECT_EQ(second.ExitCode(7000), STILL_ACTIVE);
+        ResumeThread(first.MainThread());
+        EXPECT_EQ(first.ExitCode(), 0u);
+        HWND shown = second.MainWindow(30000);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_TRUE(WaitFor([shown] { return IsWindowVisible(shown) != FALSE; }));
+        EXPECT_TRUE(second.Running());
+        PostMessageA(IconWindowOf(shown), WM_COMMAND, cmExit, 0);
+        EXPECT_EQ(second.ExitCode(), 0u);
+    }
 }
 
 TEST_F(ProgramRunTest, TheIconShowsHidesAndOpensThePages) {
