@@ -4,6 +4,7 @@
 
 #include "application.h"
 #include "desktop_path.h"
+#include "system_error_text.h"
 #include "ui_services.h"
 
 namespace corvane {
@@ -19,30 +20,19 @@ std::string AnsiText(const wchar_t* text) {
     return ansi;
 }
 
-// The system's own words for an error code, without the closing line break.
-std::string ReasonText(DWORD error) {
-    char text[512] = "";
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                                        text, sizeof text, nullptr);
-    std::string reason(text, length < sizeof text ? length : 0);
-    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' ')) reason.pop_back();
-    if (reason.empty()) reason = "Error " + std::to_string(error) + ".";
-    return reason;
-}
-
 }  // namespace
 
 std::string DataProblemText(const DataFileProblem& problem, SaveAsk ask) {
     const std::string path = problem.Path != nullptr ? AnsiText(problem.Path) : std::string();
     if (problem.Reading) {
-        return "Corvane could not read\n" + path + "\n\n" + ReasonText(problem.Reason) +
+        return "Corvane could not read\n" + path + "\n\n" + SystemErrorText(problem.Reason) +
                "\n\nCorvane goes on without what this file holds and does not save over it. Choose Retry to read "
                "it again now; Corvane also tries again at your next change.";
     }
     const char* after = ask == SaveAsk::UntilAnswered
                             ? "Choose Retry to try again, or Cancel to end Corvane without saving them."
                             : "Choose Retry to try again now; Corvane also tries again at your next change.";
-    return "Corvane could not save your changes to\n" + path + "\n\n" + ReasonText(problem.Reason) + "\n\n" + after;
+    return "Corvane could not save your changes to\n" + path + "\n\n" + SystemErrorText(problem.Reason) + "\n\n" + after;
 }
 
 std::string DesktopPathNotAnsiText(const std::wstring& path) {

@@ -178,36 +178,36 @@ TEST_F(ProgramRunTest, ASecondStartOfEitherVersionShowsTheRunningInstanceAndEnds
     }
 }
 
-// The first instance is ending (its loop has ended; the save waits on a
-// schedule file another program holds) when a second start comes: the second
-// waits for its end and runs itself, shown.
+// The first instance is ending when a second start comes: asked to exit, it
+// waits for an answer to a save that failed (another program holds its
+// settings file). The second waits for its end and runs itself, shown.
 TEST_F(ProgramRunTest, ASecondStartWhileTheFirstIsEndingRunsItselfAndShows) {
     WriteSettings("Hide=1\r\nShowHelp=1\r\n");
-    ASSERT_TRUE(WriteWholeFile(Schedules(), ScheduleRecordBytes(1001, "0000", "20200101")));
     ProgramRun first;
     ASSERT_TRUE(first.Start(Program()));
     HWND main = first.MainWindow();
     ASSERT_NE(main, nullptr);
-    {
-        const UniqueHandle held(CreateFileA(Schedules().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        ASSERT_TRUE(held);
-        PostMessageA(IconWindowOf(main), WM_COMMAND, cmExit, 0);
-        ASSERT_TRUE(WaitFor([main] { return AskInstance(main, irIdentify, 100) == InstanceAnswer::None; }));
-        // Held in its ending for as long as the second start takes to ask.
-        ASSERT_NE(SuspendThread(first.MainThread()), static_cast<DWORD>(-1));
-        ProgramRun second;
-        ASSERT_TRUE(second.Start(Program()));
-        EXPECT_EQ(second.ExitCode(7000), STILL_ACTIVE);
-        ResumeThread(first.MainThread());
-        EXPECT_EQ(first.ExitCode(), 0u);
-        HWND shown = second.MainWindow(30000);
-        ASSERT_NE(shown, nullptr);
-        EXPECT_TRUE(WaitFor([shown] { return IsWindowVisible(shown) != FALSE; }));
-        EXPECT_TRUE(second.Running());
-        PostMessageA(IconWindowOf(shown), WM_COMMAND, cmExit, 0);
-        EXPECT_EQ(second.ExitCode(), 0u);
-    }
+    UniqueHandle held(CreateFileA(Ini().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
+    PostMessageA(IconWindowOf(main), WM_COMMAND, cmSchedule, 0);  // a change the held file refuses
+    HWND question = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (question = FindProcessWindow(first.Id(), "#32770")) != nullptr; }));
+    PostMessageA(IconWindowOf(main), WM_COMMAND, cmExit, 0);
+    ASSERT_TRUE(WaitFor([main] { return AskInstance(main, irIdentify, 1000) == InstanceAnswer::Ending; }));
+
+    ProgramRun second;
+    ASSERT_TRUE(second.Start(Program()));
+    EXPECT_EQ(second.ExitCode(3000), STILL_ACTIVE);
+    held.Reset();
+    PostMessageA(question, WM_COMMAND, IDRETRY, 0);
+    EXPECT_EQ(first.ExitCode(), 0u);
+    EXPECT_EQ(Setting("FormIndex"), "3");
+    HWND shown = second.MainWindow(30000);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(WaitFor([shown] { return IsWindowVisible(shown) != FALSE; }));
+    PostMessageA(IconWindowOf(shown), WM_COMMAND, cmExit, 0);
+    EXPECT_EQ(second.ExitCode(), 0u);
 }
 
 TEST_F(ProgramRunTest, TheIconShowsHidesAndOpensThePages) {
