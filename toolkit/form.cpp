@@ -4,53 +4,16 @@
 #include <uxtheme.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "application.h"
+#include "dialog_keys.h"
 #include "dpi.h"
-#include "disabled_scope.h"
+#include "panel.h"
 
 namespace corvane {
 namespace {
-
-constexpr char kPanelClass[] = "CorvanePanel";
-
-// A panel paints itself in its colour (kept in its user data) and passes the
-// notifications of the controls it holds on to its own parent, the form.
-LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_ERASEBKGND: {
-            RECT area;
-            GetClientRect(panel, &area);
-            FillRect(reinterpret_cast<HDC>(wParam), &area,
-                     SolidBrush(static_cast<COLORREF>(GetWindowLongPtrA(panel, GWLP_USERDATA))));
-            return 1;
-        }
-        case WM_COMMAND:
-        case WM_NOTIFY:
-        case WM_DRAWITEM:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_SETCURSOR:
-        case WM_CONTEXTMENU:
-            return SendMessageA(GetParent(panel), message, wParam, lParam);
-        default:
-            return DefWindowProcA(panel, message, wParam, lParam);
-    }
-}
-
-void RegisterPanelClass() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA panelClass{};
-    if (GetClassInfoA(instance, kPanelClass, &panelClass)) return;
-    panelClass.lpfnWndProc = PanelProcedure;
-    panelClass.hInstance = instance;
-    panelClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    panelClass.lpszClassName = kPanelClass;
-    RegisterClassA(&panelClass);
-}
 
 void InitCommonControlsOnce() {
     static bool done = false;
@@ -67,15 +30,19 @@ struct ClassAndStyle {
     DWORD ExStyle;
 };
 
-ClassAndStyle ClassFor(ControlKind kind) {
+// A clickable label is a push button drawn as the label (Enter and Space
+// press it, Tab reaches it); any other keeps '&' as text unless it marks a mnemonic.
+ClassAndStyle ClassFor(ControlKind kind, bool clickable, bool mnemonic) {
     switch (kind) {
-        case ControlKind::Label: return {"STATIC", SS_OWNERDRAW | SS_NOTIFY, 0};
+        case ControlKind::Label:
+            if (clickable) return {"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
+            return {"STATIC", SS_OWNERDRAW | SS_NOTIFY | (mnemonic ? 0u : static_cast<DWORD>(SS_NOPREFIX)), 0};
         case ControlKind::Image: return {"STATIC", SS_BITMAP, 0};
         case ControlKind::Icon: return {"STATIC", SS_ICON | SS_REALSIZECONTROL, 0};
-        case ControlKind::Panel: return {kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+        case ControlKind::Panel: return {kPanelClassName, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
         case ControlKind::GroupBox: return {"BUTTON", BS_GROUPBOX, 0};
         case ControlKind::Button: return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
-        case ControlKind::RadioButton: return {"BUTTON", BS_AUTORADIOBUTTON, 0};
+        case ControlKind::RadioButton: return {"BUTTON", BS_AUTORADIOBUTTON | WS_TABSTOP, 0};
         case ControlKind::CheckBox: return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
         case ControlKind::ComboList: return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
         case ControlKind::Edit: return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
@@ -100,8 +67,9 @@ bool TakesFormColors(ControlKind kind) {
 bool IsLabel(HWND control) {
     char className[16] = "";
     GetClassNameA(control, className, sizeof className);
-    return lstrcmpiA(className, "Static") == 0 &&
-           (GetWindowLongPtrA(control, GWL_STYLE) & SS_TYPEMASK) == SS_OWNERDRAW;
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE));
+    if (lstrcmpiA(className, "Button") == 0) return (style & BS_TYPEMASK) == BS_OWNERDRAW;
+    return lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) == SS_OWNERDRAW;
 }
 
 bool IsCheckOrRadio(HWND control) {
@@ -114,14 +82,15 @@ bool IsCheckOrRadio(HWND control) {
 // Room a control takes beside its text: the box of a check box or radio button and its gap.
 int GlyphWidth(HWND control) { return IsCheckOrRadio(control) ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0; }
 
-int TextWidth(HWND control, const char* text, HFONT font) {
+// The width of `text` as drawn: a mnemonic's '&' takes no room.
+int TextWidth(HWND control, const char* text, HFONT font, bool mnemonic) {
     HDC dc = GetDC(control);
     HGDIOBJ previous = SelectObject(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    RECT size{0, 0, 0, 0};
+    DrawTextA(dc, text, -1, &size, DT_CALCRECT | DT_SINGLELINE | (mnemonic ? 0u : static_cast<UINT>(DT_NOPREFIX)));
     SelectObject(dc, previous);
     ReleaseDC(control, dc);
-    return size.cx;
+    return size.right - size.left;
 }
 
 // The rectangle of `control` in its parent's client coordinates.
@@ -199,8 +168,8 @@ HWND Form::ParentOf(const ControlSpec& layout) const {
     return panel != nullptr ? panel : Handle();
 }
 
-HWND Form::CreateControl(const ControlSpec& layout, int shift, HWND parent) {
-    const ClassAndStyle kind = ClassFor(layout.Kind);
+HWND Form::CreateControl(const ControlSpec& layout, int shift, HWND parent, bool clickable) {
+    const ClassAndStyle kind = ClassFor(layout.Kind, clickable, std::strchr(layout.Text, '&') != nullptr);
     // A drop-down list's height includes its list.
     const int height = layout.Kind == ControlKind::ComboList ? layout.Height + 160 : layout.Height;
     // Pictures are loaded after creation; the text of an image names its resource.
@@ -244,18 +213,23 @@ void Form::LoadPicture(const ControlSpec& layout, HWND control) {
 HWND Form::AddControl(const ControlSpec& layout, const ControlLook& look) {
     if (Handle() == nullptr) return nullptr;
     const int shift = layout.Follows != 0 ? GrowthOf(layout.Follows) : 0;
-    HWND control = CreateControl(layout, shift, ParentOf(layout));
+    const bool clickable = layout.Kind == ControlKind::Label && look.HandCursor;
+    HWND control = CreateControl(layout, shift, ParentOf(layout), clickable);
     if (control == nullptr) return nullptr;
+    if (clickable || layout.Kind == ControlKind::Button) MakeKeyboardButton(control);
     controls_.push_back({layout.Id, control, Scaled(layout.X + layout.Width) + shift});
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(look.Font)), FALSE);
     if (layout.Kind == ControlKind::Label || TakesFormColors(layout.Kind)) {
         looks_.push_back(std::make_unique<ControlLook>(look));
         looks_.back()->LayoutWidth = Scaled(layout.X + layout.Width) - Scaled(layout.X);
+        looks_.back()->Mnemonic = layout.Kind != ControlKind::Label || std::strchr(layout.Text, '&') != nullptr;
         SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(looks_.back().get()));
         if (TakesFormColors(layout.Kind)) SetWindowTheme(control, L"", L"");
     }
     if (layout.Kind == ControlKind::Panel) SetWindowLongPtrA(control, GWLP_USERDATA, static_cast<LONG_PTR>(look.Back));
     if (layout.Kind == ControlKind::Image || layout.Kind == ControlKind::Icon) LoadPicture(layout, control);
+    if (look.Backdrop != 0) ShowBackdrops();
+    if (layout.Kind == ControlKind::RadioButton) KeepRadioTabStop(control);
     if (layout.Kind == ControlKind::ListViewReport) {
         ListView_SetExtendedListViewStyle(control, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
     }
@@ -292,7 +266,7 @@ void Form::FitLabel(HWND label) {
     if (look == nullptr) return;
     char text[256] = "";
     GetWindowTextA(label, text, sizeof text);
-    const int needed = GlyphWidth(label) + TextWidth(label, text, Font(look->Font)) + 1;
+    const int needed = GlyphWidth(label) + TextWidth(label, text, Font(look->Font), look->Mnemonic) + 1;
     if (look->LayoutLeft < 0) look->LayoutLeft = RectInParent(label).left;
     const RECT own = RectInParent(label);
     int left = look->LayoutLeft;
@@ -371,64 +345,6 @@ void Form::SetClientHeight(int height) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Form::FocusFirstControl() {
-    HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
-    if (first != nullptr) SetFocus(first);
-}
-
-namespace {
-
-// While a modal window runs: every other window of the thread disabled, and
-// the window known to the application so that closing the program can end it.
-class ModalScope {
-public:
-    explicit ModalScope(HWND modal) : modal_(modal), disabled_(DisabledScope::ThreadWindowsBut{modal}) {
-        App().ModalStarted(modal);
-    }
-    ~ModalScope() { App().ModalEnded(modal_); }
-    ModalScope(const ModalScope&) = delete;
-    ModalScope& operator=(const ModalScope&) = delete;
-
-private:
-    HWND modal_;
-    NestedLoop loop_;
-    DisabledScope disabled_;
-};
-
-}  // namespace
-
-int Form::ShowModal() {
-    if (Handle() == nullptr) return mrCancel;
-    modalResult_ = mrNone;
-    {
-        ModalScope scope(Handle());
-        modal_ = true;
-        App().ShowTaskbarEntry();
-        ShowWindow(Handle(), SW_SHOW);
-        // Windows refuses the foreground to a program in the background: the
-        // task-bar entry then flashes until the person looks.
-        if (!SetForegroundWindow(Handle())) App().FlashTaskbarEntry();
-        FocusFirstControl();
-        Ui().ModalLoopStarted(Handle());
-        MSG message;
-        while (modalResult_ == mrNone && Handle() != nullptr) {
-            const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-            if (got <= 0) {
-                PostQuitMessage(static_cast<int>(message.wParam));  // leave the quit to the outer loop
-                break;
-            }
-            if (!IsDialogMessageA(Handle(), &message)) {
-                TranslateMessage(&message);
-                DispatchMessageA(&message);
-            }
-        }
-    }
-    if (Handle() != nullptr) ShowWindow(Handle(), SW_HIDE);
-    modal_ = false;
-    App().UpdateTaskbarEntry();
-    return modalResult_ == mrNone ? mrCancel : modalResult_;
-}
-
 bool Form::StartTimer(UINT_PTR id, UINT milliseconds) {
     if (Handle() == nullptr || SetTimer(Handle(), id, milliseconds, nullptr) == 0) return false;
     if (!TimerRunning(id)) timers_.push_back(id);
@@ -471,80 +387,16 @@ const ControlLook* Form::LookOf(HWND control) const { return FindLook(control); 
 
 ControlLook* Form::EditableLookOf(HWND control) { return FindLook(control); }
 
-HGDIOBJ Form::BitmapOf(int imageId) const {
-    for (const Bitmap& bitmap : bitmaps_) {
-        if (bitmap.Id == imageId) return bitmap.Handle;
-    }
-    return nullptr;
-}
-
-void Form::DrawLabel(const DRAWITEMSTRUCT& item) const {
-    const ControlLook* look = LookOf(item.hwndItem);
-    if (look == nullptr) return;
-    HDC dc = item.hDC;
-    RECT area = item.rcItem;
-    HGDIOBJ backdrop = look->Backdrop != 0 ? BitmapOf(look->Backdrop) : nullptr;
-    HWND image = look->Backdrop != 0 ? Control(look->Backdrop) : nullptr;
-    if (backdrop != nullptr && image != nullptr && (GetWindowLongPtrA(image, GWL_STYLE) & WS_VISIBLE) != 0) {
-        // The part of the image that lies under the label.
-        RECT imageRect;
-        RECT labelRect;
-        GetWindowRect(image, &imageRect);
-        GetWindowRect(item.hwndItem, &labelRect);
-        HDC source = CreateCompatibleDC(dc);
-        HGDIOBJ previous = SelectObject(source, backdrop);
-        BitBlt(dc, 0, 0, area.right, area.bottom, source, labelRect.left - imageRect.left, labelRect.top - imageRect.top,
-               SRCCOPY);
-        SelectObject(source, previous);
-        DeleteDC(source);
-    } else {
-        FillRect(dc, &area, SolidBrush(look->Back));
-    }
-    char text[256];
-    GetWindowTextA(item.hwndItem, text, sizeof text);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, look->Text);
-    HGDIOBJ previousFont = SelectObject(dc, Font(look->Font));
-    const UINT lines = look->Wrap ? DT_WORDBREAK : DT_SINGLELINE | DT_END_ELLIPSIS;
-    DrawTextA(dc, text, -1, &area, look->Align | lines | DT_NOPREFIX);
-    SelectObject(dc, previousFont);
-}
-
-LRESULT Form::ColorStatic(HDC dc, HWND control) {
-    const ControlLook* look = LookOf(control);
-    if (look == nullptr) return DefWindowProcA(Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                               reinterpret_cast<LPARAM>(control));
-    SetTextColor(dc, look->Text);
-    SetBkColor(dc, look->Back);
-    return reinterpret_cast<LRESULT>(SolidBrush(look->Back));
-}
-
-// A top-level form remembers which of its controls had the focus when it was
-// deactivated and gives it back when it is activated again.
-void Form::OnActivate(WORD state) {
-    if (state == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(Handle(), focus)) lastFocus_ = focus;
-        return;
-    }
-    if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_)) {
-        SetFocus(lastFocus_);
-    } else {
-        FocusFirstControl();
-    }
-}
-
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT answer = 0;
+    if (OnDialogMessage(message, wParam, lParam, &answer)) return answer;
     switch (message) {
-        case WM_ERASEBKGND: {
-            RECT area;
-            GetClientRect(Handle(), &area);
-            FillRect(reinterpret_cast<HDC>(wParam), &area, SolidBrush(backColor_));
+        case WM_ERASEBKGND:
+            EraseBackground(reinterpret_cast<HDC>(wParam));
             return 1;
-        }
         case WM_COMMAND:
-            // Enter and Esc reach a form as commands 1 and 2 without a control;
-            // a form has no default or cancel button unless it handles them.
+            if (OnKeyboardCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam))) return 0;
+            if (HIWORD(wParam) == BN_CLICKED) KeepRadioTabStop(reinterpret_cast<HWND>(lParam));
             OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
         case WM_NOTIFY:
@@ -575,6 +427,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             OnClose();
             return 0;
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED:
+            ApplyColors();
+            break;
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETHIGHCONTRAST) ApplyColors();
+            break;
         case WM_DESTROY:
             for (UINT_PTR id : timers_) KillTimer(Handle(), id);
             timers_.clear();

@@ -56,6 +56,16 @@ HFONT Font(FontKind kind) {
     return static_cast<HFONT>(font.Get());
 }
 
+bool HighContrast() {
+    HIGHCONTRASTA contrast{sizeof contrast, 0, nullptr};
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+COLORREF ThemeColor(COLORREF designed, int systemIndex) {
+    return HighContrast() ? GetSysColor(systemIndex) : designed;
+}
+
 HBRUSH SolidBrush(COLORREF color) {
     static std::array<BrushEntry, 16> brushes;
     for (BrushEntry& entry : brushes) {
