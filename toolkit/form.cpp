@@ -37,6 +37,7 @@ ClassAndStyle ClassFor(ControlKind kind, bool clickable, bool mnemonic) {
         case ControlKind::Label:
             if (clickable) return {"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
             return {"STATIC", SS_OWNERDRAW | SS_NOTIFY | (mnemonic ? 0u : static_cast<DWORD>(SS_NOPREFIX)), 0};
+        case ControlKind::Name: return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
         case ControlKind::Image: return {"STATIC", SS_BITMAP, 0};
         case ControlKind::Icon: return {"STATIC", SS_ICON | SS_REALSIZECONTROL, 0};
         case ControlKind::Panel: return {kPanelClassName, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
@@ -51,7 +52,7 @@ ClassAndStyle ClassFor(ControlKind kind, bool clickable, bool mnemonic) {
             return {WC_LISTVIEWA, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE};
         // The form owns the image list it gives the view, so the view must not destroy it.
         case ControlKind::ListViewIcons:
-            return {WC_LISTVIEWA, LVS_ICON | LVS_SINGLESEL | LVS_SHAREIMAGELISTS, WS_EX_CLIENTEDGE};
+            return {WC_LISTVIEWA, LVS_ICON | LVS_SINGLESEL | LVS_SHAREIMAGELISTS | WS_TABSTOP, WS_EX_CLIENTEDGE};
         case ControlKind::TimePicker: return {DATETIMEPICK_CLASSA, DTS_TIMEFORMAT | DTS_UPDOWN | WS_TABSTOP, 0};
         case ControlKind::DatePicker: return {DATETIMEPICK_CLASSA, DTS_SHORTDATEFORMAT | WS_TABSTOP, 0};
     }
@@ -177,10 +178,11 @@ HWND Form::CreateControl(const ControlSpec& layout, int shift, HWND parent, bool
     // Edges are scaled rather than sizes, so that controls that meet in the layout still meet.
     const int left = Scaled(layout.X);
     const int top = Scaled(layout.Y);
+    const DWORD shown = layout.Kind == ControlKind::Name ? 0 : WS_VISIBLE;
     return CreateWindowExA(kind.ExStyle, kind.ClassName, picture ? "" : layout.Text,
-                           WS_CHILD | WS_VISIBLE | kind.Style | layout.Style, left + shift, top,
-                           Scaled(layout.X + layout.Width) - left, Scaled(layout.Y + height) - top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)), GetModuleHandleA(nullptr),
-                           nullptr);
+                           WS_CHILD | shown | kind.Style | layout.Style, left + shift, top,
+                           Scaled(layout.X + layout.Width) - left, Scaled(layout.Y + height) - top, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)), GetModuleHandleA(nullptr), nullptr);
 }
 
 // A bitmap comes in the version drawn for the screen's scaling where there is

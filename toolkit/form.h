@@ -24,6 +24,7 @@ namespace corvane {
 
 enum class ControlKind {
     Label,          // owner-drawn text; with a hand cursor, an owner-drawn push button that looks the same
+    Name,           // a label never shown: screen readers name the control after it by it
     Image,          // a bitmap resource
     Icon,           // an icon resource, drawn at the control's size
     Panel,          // a plain area of its own colour that holds controls

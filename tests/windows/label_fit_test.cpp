@@ -84,12 +84,15 @@ bool IsClass(HWND window, const char* name) { return lstrcmpiA(ClassOf(window).c
 
 DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)); }
 
-// `text` laid out in the control's own font within `width`, wrapped at spaces.
+// `text` laid out in the control's own font within `width`, wrapped at spaces;
+// a mnemonic's '&' takes no room.
 SIZE TextExtent(HWND control, const std::string& text, int width) {
     HDC dc = GetDC(control);
     HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
     RECT area{0, 0, std::max(width, 1), 0};
-    DrawTextA(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    const bool plain = IsClass(control, "Static") && (StyleOf(control) & SS_NOPREFIX) != 0;
+    const UINT prefix = text.find('&') != std::string::npos && !plain ? 0 : DT_NOPREFIX;
+    DrawTextA(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK | prefix);
     SelectObject(dc, previous);
     ReleaseDC(control, dc);
     return {area.right, area.bottom};
@@ -103,6 +106,7 @@ int TextMargin(HWND control) {
         case BS_AUTOCHECKBOX:
         case BS_AUTORADIOBUTTON: return GetSystemMetrics(SM_CXMENUCHECK) + 4;
         case BS_GROUPBOX: return 16;
+        case BS_OWNERDRAW: return 0;  // a label that acts as a button
         default: return 8;
     }
 }
