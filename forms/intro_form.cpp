@@ -32,7 +32,7 @@ const ControlSpec kBoldLabels[] = {
 };
 
 const ControlSpec kShowAtStartup = {ControlKind::CheckBox, Id::idCbxShow, 18, 252, 152, 17,
-                                    "Show this page at startup", 0, BS_FLAT};
+                                    "Show t&his page at startup", 0, BS_FLAT};
 
 // The labels of each section, by hover number.
 struct SectionLabel {
@@ -73,8 +73,7 @@ TfrmIntro::TfrmIntro(HWND host) {
     support.Wrap = true;
     // Two lines, ending where the original's one line did.
     AddControl({ControlKind::Label, Id::idLblSupport, 18, 219, 198, 26, SupportText().c_str()}, support);
-    HWND box = AddControl(kShowAtStartup, plain);
-    SetWindowLongPtrA(box, GWL_STYLE, GetWindowLongPtrA(box, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    AddControl(kShowAtStartup, plain);
     FormCreate();
 }
 

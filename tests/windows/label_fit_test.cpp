@@ -26,53 +26,13 @@
 #include "user_props_form.h"
 #include "program_driver.h"
 #include "win_handles.h"
+#include "window_samples.h"
 
 namespace corvane {
 namespace {
 
-// One window of the program, built with sample data in `host` (a page) or
-// owned by it (a dialog).
-struct WindowBuilder {
-    const char* Name;
-    std::unique_ptr<Form> (*Build)(HWND host);
-};
-
-std::unique_ptr<Form> Reminder(HWND host, const DueUsers& users) {
-    auto reminder = std::make_unique<TfrmRemind>(host);
-    reminder->SetDueUsers(&users);
-    return reminder;
-}
-
-const DueUsers kOneUser = {{"Alice Martin", 1001}};
-const DueUsers kSeveralUsers = {{"Alice Martin", 1001}, {"Bob Lee", 1002}, {"Travel", 1003}};
-
-std::unique_ptr<Form> NameDialog(HWND host) {
-    auto dialog = std::make_unique<TfrmUsrProp>(host);
-    dialog->Prepare(UserListAt(Shared.Users.get(), 0), ukUser);
-    return dialog;
-}
-
-const WindowBuilder kWindows[] = {
-    {"reminder, one user", [](HWND host) { return Reminder(host, kOneUser); }},
-    {"reminder, several users", [](HWND host) { return Reminder(host, kSeveralUsers); }},
-    {"schedule page", [](HWND host) -> std::unique_ptr<Form> { return std::make_unique<TfrmSche>(host); }},
-    {"conduit page", [](HWND host) -> std::unique_ptr<Form> { return std::make_unique<TfrmCM>(host); }},
-    {"user page", [](HWND host) -> std::unique_ptr<Form> { return std::make_unique<TfrmUM>(host); }},
-    {"name dialog", NameDialog},
-    {"introduction page", [](HWND host) -> std::unique_ptr<Form> { return std::make_unique<TfrmIntro>(host); }},
-    {"about box", [](HWND host) -> std::unique_ptr<Form> { return std::make_unique<TfrmAbout>(host); }},
-    // Last: the main window frees the shared user list when it goes.
-    {"main window", [](HWND) -> std::unique_ptr<Form> {
-         App().Initialize(kAppTitle);
-         auto main = std::make_unique<TfrmMain>();
-         // Every page, each in the main window's frame for pages.
-         main->sbtnCMClick();
-         main->sbtnUMClick();
-         main->sbtnScheClick();
-         main->ShowIntroPage();
-         return main;
-     }},
-};
+using testing::kWindows;
+using testing::WindowBuilder;
 
 std::string ClassOf(HWND window) {
     char className[32] = "";
