@@ -186,7 +186,8 @@ HWND Form::CreateControl(const ControlSpec& layout, int shift, HWND parent, bool
 }
 
 // A bitmap comes in the version drawn for the screen's scaling where there is
-// one, otherwise stretched from the 100 % one; an icon is taken from the size
+// one, otherwise stretched from the 100 % one; laid out wider than it is
+// drawn, it is stretched to its layout's width. An icon is taken from the size
 // of its icon file nearest to the control's.
 void Form::LoadPicture(const ControlSpec& layout, HWND control) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -202,6 +203,16 @@ void Form::LoadPicture(const ControlSpec& layout, HWND control) {
             bitmap = LoadImageA(instance, layout.Text, IMAGE_BITMAP, Scaled(size.bmWidth), Scaled(size.bmHeight), 0);
         }
         if (bitmap == nullptr) return;
+        BITMAP drawnSize{};
+        GetObjectA(bitmap, sizeof drawnSize, &drawnSize);
+        const int width = Scaled(layout.X + layout.Width) - Scaled(layout.X);
+        if (width > drawnSize.bmWidth + 1) {
+            HANDLE wider = LoadImageA(instance, layout.Text, IMAGE_BITMAP, width, drawnSize.bmHeight, 0);
+            if (wider != nullptr) {
+                DeleteObject(bitmap);
+                bitmap = wider;
+            }
+        }
         bitmaps_.push_back({layout.Id, bitmap});
         SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
     } else {
@@ -260,8 +271,8 @@ void Form::SetTabOrder(std::initializer_list<int> ids) {
 
 // A label (or check box or radio button) whose text is wider than its layout
 // grows to the right, as far as the next visible control on its line or its
-// parent's edge. A label over a picture stays within the picture, moving left
-// within it when it must. A label's text that still does not fit is drawn
+// parent's edge. A label over a picture stays within the picture and 4 pixels
+// off its edges, moving left within it when it must. A label's text that still does not fit is drawn
 // ending in "...".
 void Form::FitLabel(HWND label) {
     ControlLook* look = EditableLookOf(label);
@@ -276,7 +287,9 @@ void Form::FitLabel(HWND label) {
     if (needed > width) {
         HWND backdrop = look->Backdrop != 0 ? Control(look->Backdrop) : nullptr;
         if (backdrop != nullptr) {
-            const RECT picture = RectInParent(backdrop);
+            // The text keeps off the picture's edges, as a button's caption does.
+            RECT picture = RectInParent(backdrop);
+            InflateRect(&picture, -Scaled(4), 0);
             width = std::max(width, std::min(needed, static_cast<int>(picture.right - left)));
             left = std::max(static_cast<int>(picture.left), std::min(left, static_cast<int>(picture.right) - needed));
             width = std::max(width, std::min(needed, static_cast<int>(picture.right - left)));
