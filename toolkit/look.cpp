@@ -3,6 +3,7 @@
 #include <array>
 
 #include "dpi.h"
+#include "ui_services.h"
 #include "unique_resource.h"
 
 namespace corvane {
@@ -56,11 +57,7 @@ HFONT Font(FontKind kind) {
     return static_cast<HFONT>(font.Get());
 }
 
-bool HighContrast() {
-    HIGHCONTRASTA contrast{sizeof contrast, 0, nullptr};
-    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
-           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}
+bool HighContrast() { return Ui().HighContrast(); }
 
 COLORREF ThemeColor(COLORREF designed, int systemIndex) {
     return HighContrast() ? GetSysColor(systemIndex) : designed;
