@@ -59,6 +59,14 @@ inline void SetPickerTime(HWND picker, const SYSTEMTIME& time) {
     SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
 }
 
+// The rectangle of `control` in its parent's client coordinates.
+inline RECT RectInParent(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 inline void ShowControl(HWND control, bool shown) { ShowWindow(control, shown ? SW_SHOW : SW_HIDE); }
 // Whether the control itself is set to be shown, whatever its window's state.
 inline bool IsShown(HWND control) { return (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) != 0; }
