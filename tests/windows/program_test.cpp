@@ -140,12 +140,12 @@ TEST_F(MainFormTest, HoverLightsTheButtonAndTheIntroductionsSection) {
     };
     SendMessageA(Control(Id::idSbtnCM), WM_MOUSEMOVE, 0, 0);
     SendMessageA(Control(Id::idSbtnUM), WM_MOUSEMOVE, 0, 0);
-    EXPECT_EQ(lit(), ".B....YY..");
+    EXPECT_EQ(lit(), ".B...YY..");
     SendMessageA(form_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 5));
-    EXPECT_EQ(lit(), "..........");
+    EXPECT_EQ(lit(), ".........");
     form_->sbtnScheClick();  // the introduction is hidden: only the buttons change
     SendMessageA(Control(Id::idSbtnSche), WM_MOUSEMOVE, 0, 0);
-    EXPECT_EQ(lit(), "..B.......");
+    EXPECT_EQ(lit(), ".........");
 }
 
 TEST_F(MainFormTest, CloseHidesAndTheLinksOpenThroughTheShell) {
