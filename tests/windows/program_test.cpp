@@ -145,7 +145,7 @@ TEST_F(MainFormTest, HoverLightsTheButtonAndTheIntroductionsSection) {
     EXPECT_EQ(lit(), ".........");
     form_->sbtnScheClick();  // the introduction is hidden: only the buttons change
     SendMessageA(Control(Id::idSbtnSche), WM_MOUSEMOVE, 0, 0);
-    EXPECT_EQ(lit(), ".........");
+    EXPECT_EQ(lit(), "..B......");
 }
 
 TEST_F(MainFormTest, CloseHidesAndTheLinksOpenThroughTheShell) {
