@@ -209,12 +209,15 @@ protected:
         TfrmRemind reminder(host_);
         reminder.SetDueUsers(&due);
         ui_.OnModal = [&keys](HWND dialog) { KeyScript::Start(dialog, keys); };
-        return reminder.ShowModal();
+        const int result = reminder.ShowModal();
+        countdownStopped_ = !reminder.TimerRunning(TfrmRemind::kCloseTimer);
+        return result;
     }
 
     testing::RecordingUi ui_;
     HWND host_ = nullptr;
     ScheduleRecord* record_ = nullptr;
+    bool countdownStopped_ = false;
 };
 
 TEST_F(AccessibilityTest, TabVisitsEveryActingControlInReadingOrderAndComesRound) {
@@ -250,9 +253,11 @@ TEST_F(AccessibilityTest, KeysDoWhatAKeyboardUserExpects) {
         EXPECT_STREQ(record_->SyncTime, "0815");
     }
     {
-        SCOPED_TRACE("reminder: Esc lets the occurrence pass as the close box does");
+        SCOPED_TRACE("reminder: any key stops the countdown; Esc lets the occurrence pass as the close box does");
         ui_.Started.clear();
-        EXPECT_EQ(RunReminder({Press(VK_DOWN), Press(VK_ESCAPE)}), Form::mrCancel);
+        Options.RemindSec = 30;
+        EXPECT_EQ(RunReminder({Press(VK_SHIFT), Press(VK_ESCAPE)}), Form::mrCancel);
+        EXPECT_TRUE(countdownStopped_);
         EXPECT_TRUE(ui_.Started.empty());
         EXPECT_STREQ(record_->SyncTime, "0800");
     }
