@@ -22,18 +22,9 @@ namespace corvane {
 namespace {
 
 using testing::AddSchedule;
-
-std::string ClassOf(HWND window) {
-    char name[32] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-bool IsClass(HWND window, const char* name) { return lstrcmpiA(ClassOf(window).c_str(), name) == 0; }
-
-DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)); }
-
-std::string Describe(HWND control) { return ClassOf(control) + " \"" + TextOf(control) + '"'; }
+using testing::Describe;
+using testing::IsClass;
+using testing::StyleOf;
 
 bool IsRadio(HWND control) { return IsClass(control, "Button") && (StyleOf(control) & BS_TYPEMASK) == BS_AUTORADIOBUTTON; }
 

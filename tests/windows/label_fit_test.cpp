@@ -31,18 +31,12 @@
 namespace corvane {
 namespace {
 
+using testing::ClassOf;
+using testing::Describe;
+using testing::IsClass;
 using testing::kWindows;
+using testing::StyleOf;
 using testing::WindowBuilder;
-
-std::string ClassOf(HWND window) {
-    char className[32] = "";
-    GetClassNameA(window, className, sizeof className);
-    return className;
-}
-
-bool IsClass(HWND window, const char* name) { return lstrcmpiA(ClassOf(window).c_str(), name) == 0; }
-
-DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)); }
 
 // `text` laid out in the control's own font within `width`, wrapped at spaces;
 // a mnemonic's '&' takes no room.
@@ -87,8 +81,6 @@ bool Contains(const RECT& outer, const RECT& inner) {
     RECT both;
     return UnionRect(&both, &outer, &inner) && EqualRect(&both, &outer);
 }
-
-std::string Describe(HWND control) { return ClassOf(control) + " \"" + TextOf(control) + '"'; }
 
 // A page hosted in another window is a form of its own, checked as a whole.
 bool IsPage(HWND window) { return Window::FromHandle(window) != nullptr; }

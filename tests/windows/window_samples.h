@@ -1,12 +1,15 @@
 // Every window of the program built with sample data, for the tests that
-// look at all of them: pages in a host window, dialogs owned by it.
+// look at all of them (pages in a host window, dialogs owned by it), and
+// what those tests say of a control.
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "about_form.h"
 #include "application.h"
 #include "conduit_form.h"
+#include "controls.h"
 #include "intro_form.h"
 #include "main_form.h"
 #include "product.h"
@@ -17,6 +20,18 @@
 #include "user_props_form.h"
 
 namespace corvane::testing {
+
+inline std::string ClassOf(HWND window) {
+    char className[32] = "";
+    GetClassNameA(window, className, sizeof className);
+    return className;
+}
+
+inline bool IsClass(HWND window, const char* name) { return lstrcmpiA(ClassOf(window).c_str(), name) == 0; }
+
+inline DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)); }
+
+inline std::string Describe(HWND control) { return ClassOf(control) + " \"" + TextOf(control) + '"'; }
 
 // One window of the program, built with sample data in `host` (a page) or
 // owned by it (a dialog).
