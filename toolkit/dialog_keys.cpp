@@ -93,19 +93,41 @@ UINT PrefixFlags(HWND control, bool mnemonic) {
     return HidesMnemonics(control) ? DT_HIDEPREFIX : 0;
 }
 
-void SetAccessibleDescription(HWND window, const char* text) {
+namespace {
+
+constexpr DWORD kAnnotatedObjects[] = {static_cast<DWORD>(OBJID_WINDOW), static_cast<DWORD>(OBJID_CLIENT)};
+
+// Runs `use` with Windows' annotation service, where there is one.
+template <typename Use>
+void WithAnnotations(Use use) {
     const HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IAccPropServices* services = nullptr;
     if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                                    reinterpret_cast<void**>(&services)))) {
-        std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0)), L'\0');
-        if (!wide.empty()) MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], static_cast<int>(wide.size()));
-        for (const DWORD object : {static_cast<DWORD>(OBJID_WINDOW), static_cast<DWORD>(OBJID_CLIENT)}) {
-            services->SetHwndPropStr(window, object, CHILDID_SELF, PROPID_ACC_DESCRIPTION, wide.c_str());
-        }
+        use(*services);
         services->Release();
     }
     if (SUCCEEDED(started)) CoUninitialize();
+}
+
+}  // namespace
+
+void SetAccessibleDescription(HWND window, const char* text) {
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0)), L'\0');
+    if (wide.empty()) return;
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], static_cast<int>(wide.size()));
+    WithAnnotations([&](IAccPropServices& services) {
+        for (const DWORD object : kAnnotatedObjects) {
+            services.SetHwndPropStr(window, object, CHILDID_SELF, PROPID_ACC_DESCRIPTION, wide.c_str());
+        }
+    });
+}
+
+void ClearAccessibleDescription(HWND window) {
+    MSAAPROPID property = PROPID_ACC_DESCRIPTION;
+    WithAnnotations([&](IAccPropServices& services) {
+        for (const DWORD object : kAnnotatedObjects) services.ClearHwndProps(window, object, CHILDID_SELF, &property, 1);
+    });
 }
 
 }  // namespace corvane

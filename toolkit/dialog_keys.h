@@ -28,5 +28,7 @@ UINT PrefixFlags(HWND control, bool mnemonic);
 // Gives screen readers `text` as the window's description (Windows' dynamic
 // annotation); nothing happens where the service is missing.
 void SetAccessibleDescription(HWND window, const char* text);
+// Takes the description away again (before the window is destroyed).
+void ClearAccessibleDescription(HWND window);
 
 }  // namespace corvane

@@ -344,6 +344,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             for (UINT_PTR id : timers_) KillTimer(Handle(), id);
             timers_.clear();
+            if (descriptionId_ != 0) ClearAccessibleDescription(Handle());
             break;
         default:
             break;
