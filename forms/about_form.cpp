@@ -37,11 +37,14 @@ TfrmAbout::TfrmAbout(HWND owner) {
     link.Text = kLinkColor;
     link.Font = FontKind::Link;
     link.HandCursor = true;
-    AddControl(kOk, plain);
     AddControl(kIcon);
     AddControl(kName, bold);
     AddControls(kPlainLabels, std::size(kPlainLabels), plain);
     AddControl(kHomeLink, link);
+    // Last in Tab order, as it is in reading order; Enter presses it, Esc closes as the close box does.
+    AddControl(kOk, plain);
+    SetDefaultControl(Id::idBtnOK);
+    SetInitialFocus(Id::idBtnOK);
 }
 
 void TfrmAbout::btnOKClick() { EndModal(mrOk); }
@@ -50,12 +53,8 @@ void TfrmAbout::Label5Click() { Ui().ShellOpen(Handle(), kHomePage); }
 
 void TfrmAbout::OnCommand(int id, int code, HWND) {
     switch (id) {
-        case IDOK:
         case Id::idBtnOK:
             if (code == BN_CLICKED) btnOKClick();
-            break;
-        case IDCANCEL:
-            EndModal(mrCancel);
             break;
         case Id::idLabel5:
             if (code == STN_CLICKED) Label5Click();

@@ -27,7 +27,8 @@ using Id = TfrmCM::ControlId;
 
 const ControlSpec kControls[] = {
     {ControlKind::Label, Id::idLblUser, 16, 8, 71, 13, "Select User:"},
-    {ControlKind::CheckBox, Id::idCbPermanent, 21, 215, 236, 17, "Update Conduit Default Settings"},
+    {ControlKind::CheckBox, Id::idCbPermanent, 21, 215, 236, 17, "Update Conduit &Default Settings"},
+    {ControlKind::Name, Id::idLblConduits, 6, 40, 280, 13, "Conduit Management"},
     {ControlKind::Image, Id::idImgCustom, 43, 240, 55, 23, IDB_BUTTON},
     {ControlKind::Image, Id::idImgDefault, 186, 240, 55, 23, IDB_BUTTON},
 };
@@ -99,7 +100,8 @@ TfrmCM::TfrmCM(HWND host) {
     AddListColumn(list, colAction, "Current Action", 130);
     AddListColumn(list, colIndex, "Index", 0);
     FitColumns(list);
-    SetTabOrder({Id::idCbUser, Id::idLvCond, Id::idCbPermanent});
+    // Each chooser and list after the label that names it.
+    SetTabOrder({Id::idLblUser, Id::idCbUser, Id::idLblConduits, Id::idLvCond, Id::idCbPermanent});
     FormCreate();
 }
 

@@ -53,6 +53,7 @@ public:
 
     enum ControlId {
         idLblUser = 10, idCbUser, idLvCond, idCbPermanent, idImgCustom, idImgDefault, idLblCustom, idLblDefault,
+        idLblConduits,
     };
     // The items of pmnuCond; each sets the action of its place (0 to 3).
     enum MenuId { pmiSynchronize = 100, pmiPCToHH, pmiHHToPC, pmiDoNothing };

@@ -1,6 +1,7 @@
 #include "icon_win.h"
 
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <cstdio>
 
@@ -14,7 +15,7 @@ namespace corvane {
 
 // The i686 build, the one users run, hands the shell and the menu the 32-bit forms of these structures.
 #if !defined(_WIN64)
-static_assert(NOTIFYICONDATAA_V2_SIZE == 488, "the version 2 notify-icon structure is 488 bytes");
+static_assert(sizeof(NOTIFYICONDATAA) == 508, "the notify-icon structure is 508 bytes");
 static_assert(sizeof(MENUITEMINFOA) == 48, "the menu item structure is 48 bytes");
 #endif
 
@@ -30,7 +31,8 @@ constexpr int kIconRetries = 60;
 
 NOTIFYICONDATAA IconData(HWND owner) {
     NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    // The whole structure of Windows Vista and later: the version-4 protocol needs it.
+    data.cbSize = sizeof data;
     data.hWnd = owner;
     data.uID = kTrayIconId;
     return data;
@@ -85,6 +87,12 @@ bool TIconWin::RequestIcon() {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     const bool added = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
     if (data.hIcon != nullptr) DestroyIcon(data.hIcon);
+    if (added) {
+        // Version 4: keyboard selection and a menu anchored at the icon.
+        NOTIFYICONDATAA version = IconData(FIconOwner);
+        version.uVersion = NOTIFYICON_VERSION_4;
+        version4_ = Shell_NotifyIconA(NIM_SETVERSION, &version) != FALSE;
+    }
     return added;
 }
 
@@ -93,32 +101,54 @@ bool TIconWin::RemoveIcon() {
     return Shell_NotifyIconA(NIM_DELETE, &data) != FALSE;
 }
 
-void TIconWin::OnTrayNotify(LPARAM mouseMessage) {
+// A left click shows or hides the window (NIN_SELECT, which follows it under
+// version 4, would do it twice); Enter or Space on the icon only ever shows
+// it. The menu opens on the right button's press under the old protocol, at
+// the anchor of WM_CONTEXTMENU (mouse or keyboard) under version 4.
+void TIconWin::OnTrayNotify(LPARAM event, WPARAM anchor) {
     if (FMainForm == nullptr) return;
-    if (mouseMessage == WM_LBUTTONDOWN) {
-        if (FMainForm->Visible()) {
-            FMainForm->HideMain();
-        } else {
+    switch (LOWORD(event)) {
+        case WM_LBUTTONDOWN:
+            if (FMainForm->Visible()) {
+                FMainForm->HideMain();
+            } else {
+                FMainForm->BringForward();
+            }
+            break;
+        case NIN_KEYSELECT:
             FMainForm->BringForward();
-        }
-    } else if (mouseMessage == WM_RBUTTONDOWN) {
-        ShowTrayMenu();
+            break;
+        case WM_RBUTTONDOWN:
+            if (!version4_) ShowTrayMenu(PopupMenu::AtCursor());
+            break;
+        case WM_CONTEXTMENU:
+            ShowTrayMenu(POINT{GET_X_LPARAM(anchor), GET_Y_LPARAM(anchor)});
+            break;
+        default:
+            break;
     }
 }
 
-void TIconWin::ShowTrayMenu() {
+void TIconWin::ShowTrayMenu(POINT at) {
     const int32_t page = FMainForm != nullptr ? FMainForm->PageIndex() : -1;
     const PopupMenu menu{
-        {cmHelp, "Help", page == 0},
-        {cmConduits, "Conduit Management", page == 1},
-        {cmUsers, "User Management", page == 2},
-        {cmSchedule, "HotSync Schedule", page == 3},
+        {cmHelp, "&Help", page == 0},
+        {cmConduits, "&Conduit Management", page == 1},
+        {cmUsers, "&User Management", page == 2},
+        {cmSchedule, "HotSync &Schedule", page == 3},
         {0, nullptr},  // a separator
-        {cmAbout, "About Corvane"},
+        {cmAbout, "&About Corvane"},
         {0, nullptr},  // a separator
-        {cmExit, "Exit"},
+        {cmExit, "E&xit"},
     };
-    menu.Show(Handle(), PopupMenu::AtCursor(), TPM_BOTTOMALIGN | TPM_RIGHTALIGN);
+    const UINT chosen = menu.Choose(Handle(), at, TPM_BOTTOMALIGN | TPM_RIGHTALIGN);
+    if (chosen != 0) {
+        // Acted on after the menu's own loop, as the menu's command would be.
+        PostMessageA(Handle(), WM_COMMAND, chosen, 0);
+    } else if (version4_) {
+        NOTIFYICONDATAA data = IconData(FIconOwner);
+        Shell_NotifyIconA(NIM_SETFOCUS, &data);
+    }
 }
 
 void TIconWin::OnMenuCommand(int command) {
@@ -141,7 +171,7 @@ void TIconWin::OnMenuCommand(int command) {
 
 LRESULT TIconWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND) OnMenuCommand(LOWORD(wParam));
-    if (message == WM_TRAYNOTIFY) OnTrayNotify(lParam);
+    if (message == WM_TRAYNOTIFY) OnTrayNotify(lParam, wParam);
     if (message == WM_TIMER && wParam == kIconRetryTimer) RetryIcon();
     return Window::HandleMessage(message, wParam, lParam);
 }

@@ -49,8 +49,14 @@ public:
     bool RemoveIcon();
     HWND IconOwner() const { return FIconOwner; }
 
-    void OnTrayNotify(LPARAM mouseMessage);
-    void ShowTrayMenu();
+    // An event of the icon: a mouse message, or under the version-4 protocol
+    // NIN_SELECT, NIN_KEYSELECT or WM_CONTEXTMENU with its anchor in `anchor`.
+    void OnTrayNotify(LPARAM event, WPARAM anchor = 0);
+    // Shows the icon's menu at `at` (screen coordinates); a menu left without
+    // a choice gives the keyboard focus back to the notification area.
+    void ShowTrayMenu(POINT at);
+    // Whether the shell took the version-4 protocol (Windows 7 and later).
+    bool KeyboardProtocol() const { return version4_; }
     void OnMenuCommand(int command);
 
 protected:
@@ -62,6 +68,7 @@ private:
 
     TfrmMain* FMainForm = nullptr;
     int iconRetriesLeft_ = 0;
+    bool version4_ = false;
     HWND FIconOwner = nullptr;
 };
 

@@ -14,14 +14,13 @@ using Id = TfrmIntro::ControlId;
 
 const ControlSpec kTitle = {ControlKind::Label, Id::idLblTitle, 18, 11, 161, 16, "Welcome to Corvane!"};
 
-// The first line of each paragraph has room for a second: it wraps there when
-// the font is wider than the one the page was drawn for, and what follows sits
-// one line lower than on the original page.
+// Each paragraph is one text that wraps as a paragraph, from the top of its
+// first line down to the bottom of its last, with room for a line more when
+// the font is wider than the one the page was drawn for.
 const ControlSpec kPlainLabels[] = {
-    {ControlKind::Label, Id::idLblMain1, 18, 28, 242, 26, "Corvane is a handy tool to manage your HotSync "},
-    {ControlKind::Label, Id::idLblMain2, 18, 55, 134, 13, "job with Palm devices easily."},
-    {ControlKind::Label, Id::idLblCM2, 18, 88, 237, 26, "This utility helps you manage the installed conduits"},
-    {ControlKind::Label, Id::idLblCM3, 18, 114, 58, 13, "on your PC. "},
+    {ControlKind::Label, Id::idLblMain1, 18, 28, 242, 40,
+     "Corvane is a handy tool to manage your HotSync job with Palm devices easily."},
+    {ControlKind::Label, Id::idLblCM2, 18, 88, 237, 39, "This utility helps you manage the installed conduits on your PC. "},
     {ControlKind::Label, Id::idLblUM2, 18, 148, 245, 26, "Manage the users in your Palm Desktop application."},
     {ControlKind::Label, Id::idLblSche2, 18, 198, 199, 13, "Schedule your HotSync task as you need."},
 };
@@ -33,7 +32,7 @@ const ControlSpec kBoldLabels[] = {
 };
 
 const ControlSpec kShowAtStartup = {ControlKind::CheckBox, Id::idCbxShow, 18, 252, 152, 17,
-                                    "Show this page at startup", 0, BS_FLAT};
+                                    "Show t&his page at startup", 0, BS_FLAT};
 
 // The labels of each section, by hover number.
 struct SectionLabel {
@@ -42,7 +41,7 @@ struct SectionLabel {
 };
 
 constexpr SectionLabel kSectionLabels[] = {
-    {Id::idLblCM1, 0}, {Id::idLblCM2, 0}, {Id::idLblCM3, 0}, {Id::idLblUM1, 1},
+    {Id::idLblCM1, 0}, {Id::idLblCM2, 0}, {Id::idLblUM1, 1},
     {Id::idLblUM2, 1}, {Id::idLblSche1, 2}, {Id::idLblSche2, 2},
 };
 
@@ -74,8 +73,7 @@ TfrmIntro::TfrmIntro(HWND host) {
     support.Wrap = true;
     // Two lines, ending where the original's one line did.
     AddControl({ControlKind::Label, Id::idLblSupport, 18, 219, 198, 26, SupportText().c_str()}, support);
-    HWND box = AddControl(kShowAtStartup, plain);
-    SetWindowLongPtrA(box, GWL_STYLE, GetWindowLongPtrA(box, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    AddControl(kShowAtStartup, plain);
     FormCreate();
 }
 

@@ -24,7 +24,7 @@ public:
     void lblSupportClick();
 
     enum ControlId {
-        idLblTitle = 10, idLblMain1, idLblMain2, idLblCM1, idLblCM2, idLblCM3, idLblUM1, idLblUM2, idLblSche1,
+        idLblTitle = 10, idLblMain1, idLblCM1, idLblCM2, idLblUM1, idLblUM2, idLblSche1,
         idLblSche2, idLblSupport, idCbxShow,
     };
 

@@ -9,6 +9,7 @@
 #include "conduit_form.h"
 #include "controls.h"
 #include "data_paths.h"
+#include "dialog_keys.h"
 #include "icon_win.h"
 #include "local_clock.h"
 #include "intro_form.h"
@@ -42,9 +43,9 @@ const ControlSpec kControls[] = {
     {ControlKind::Image, Id::idImgHelp, 391, 6, 55, 23, IDB_BUTTON},
     {ControlKind::Label, Id::idLblHelp, 409, 11, 27, 13, "Help"},
     {ControlKind::Panel, Id::idPnlTool, 0, 66, 145, 72},
-    {ControlKind::Button, Id::idSbtnCM, 0, 0, 145, 23, "Conduit Management", Id::idPnlTool, BS_OWNERDRAW},
-    {ControlKind::Button, Id::idSbtnUM, 0, 23, 145, 25, "User Management", Id::idPnlTool, BS_OWNERDRAW},
-    {ControlKind::Button, Id::idSbtnSche, 0, 48, 145, 24, "HotSync Schedule", Id::idPnlTool, BS_OWNERDRAW},
+    {ControlKind::Button, Id::idSbtnCM, 0, 0, 145, 23, "&Conduit Management", Id::idPnlTool, BS_OWNERDRAW},
+    {ControlKind::Button, Id::idSbtnUM, 0, 23, 145, 25, "&User Management", Id::idPnlTool, BS_OWNERDRAW},
+    {ControlKind::Button, Id::idSbtnSche, 0, 48, 145, 24, "HotSync &Schedule", Id::idPnlTool, BS_OWNERDRAW},
     {ControlKind::Panel, Id::idPnlForm, 172, 34, 288, 282},
 };
 
@@ -83,9 +84,10 @@ ControlLook LookFor(const ControlSpec& layout) {
     return look;
 }
 
-// A speed button: a push button that never takes the keyboard focus. It
-// tracks its own press (the button's own handling would take the focus) and
-// reports every mouse movement over it to the main window.
+// A speed button: a push button that a click leaves without the keyboard
+// focus (Tab and its mnemonic reach it). It tracks its own press (the
+// button's own handling would take the focus) and reports every mouse
+// movement over it to the main window.
 constexpr UINT_PTR kSpeedButtonSubclass = 1;
 
 bool Inside(HWND button, LPARAM position) {
@@ -166,13 +168,14 @@ TfrmMain::~TfrmMain() {
 
 void TfrmMain::AddLaidOutControls() {
     for (const ControlSpec& layout : kControls) AddControl(layout, LookFor(layout));
+    // Reading order: Help, the page buttons, the page, the home link, Close.
+    SetTabOrder({Id::idImgHelp, Id::idLblHelp, Id::idPnlTool, Id::idPnlForm, Id::idLblHome, Id::idImgClose,
+                 Id::idLblClose});
 }
 
 void TfrmMain::MakeSpeedButtons() {
     for (int id : kSpeedButtons) {
-        HWND button = Control(id);
-        SetWindowLongPtrA(button, GWL_STYLE, GetWindowLongPtrA(button, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_TABSTOP));
-        SetWindowSubclass(button, SpeedButtonProcedure, kSpeedButtonSubclass, reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(Control(id), SpeedButtonProcedure, kSpeedButtonSubclass, reinterpret_cast<DWORD_PTR>(this));
     }
 }
 
@@ -260,10 +263,13 @@ void TfrmMain::OpenPage(int32_t page) {
     SetStatus(page);
 }
 
+// The focus goes with the page on view, never stays on a hidden one.
 void TfrmMain::ShowPage(int32_t page) {
     for (int32_t number = pgIntro; number <= pgSchedule; ++number) {
         if (Form* window = PageWindow(number)) ShowControl(window->Handle(), number == page);
     }
+    Form* shown = PageWindow(page);
+    if (shown != nullptr && Visible()) shown->FocusFirstControl();
 }
 
 void TfrmMain::SetStatus(int32_t page) {
@@ -327,10 +333,16 @@ bool TfrmMain::DrawSpeedButton(const DRAWITEMSTRUCT& item) const {
     char caption[64] = "";
     GetWindowTextA(item.hwndItem, caption, sizeof caption);
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, FButtonColors[number]);
+    SetTextColor(item.hDC, ThemeColor(FButtonColors[number], COLOR_BTNTEXT));
     HGDIOBJ previous = SelectObject(item.hDC, Font(FontKind::Normal));
-    DrawTextA(item.hDC, caption, -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextA(item.hDC, caption, -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | PrefixFlags(item.hwndItem, true));
     SelectObject(item.hDC, previous);
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+        RECT focus = item.rcItem;
+        InflateRect(&focus, -3, -3);
+        SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
+        DrawFocusRect(item.hDC, &focus);
+    }
     return true;
 }
 
@@ -356,6 +368,8 @@ void TfrmMain::ShowMain() {
 void TfrmMain::BringForward() {
     ShowMain();
     SetForegroundWindow(App().Handle());
+    SetForegroundWindow(Handle());
+    if (!IsChild(Handle(), GetFocus())) FocusFirstControl();
 }
 
 bool TfrmMain::Visible() const { return IsWindowVisible(Handle()) != FALSE; }
@@ -366,6 +380,9 @@ void TfrmMain::SetVisible(bool visible) {
 }
 
 void TfrmMain::Close() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
+
+// Esc hides the window, as Close does.
+void TfrmMain::OnCancel() { HideMain(); }
 
 void TfrmMain::OnClose() {
     ending_ = true;

@@ -98,6 +98,7 @@ public:
 protected:
     void OnCommand(int id, int code, HWND control) override;
     void OnClose() override;
+    void OnCancel() override;
     void OnTimer(UINT_PTR id) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -38,12 +38,14 @@ const ControlSpec kPanels[] = {
 const ControlSpec kControls[] = {
     {ControlKind::Label, Id::idLblDesc, 16, 14, 240, 13, "", Id::idPnlTop},
     {ControlKind::Image, Id::idImgDetail, 327, 10, 55, 23, IDB_BUTTON, Id::idPnlTop},
+    {ControlKind::Name, Id::idLblUsers, 18, 2, 366, 13, "Users", Id::idPnlUser},
     {ControlKind::ListViewIcons, Id::idLvUser, 18, 2, 366, 67, "", Id::idPnlUser},
-    {ControlKind::RadioButton, Id::idRbtnNow, 15, 0, 138, 17, "Start HotSync Now", Id::idPnlMain, WS_GROUP | WS_TABSTOP},
-    {ControlKind::RadioButton, Id::idRbtnLater, 15, 20, 121, 17, "Remind me after ", Id::idPnlMain},
+    {ControlKind::RadioButton, Id::idRbtnNow, 15, 0, 138, 17, "&Start HotSync Now", Id::idPnlMain, WS_GROUP},
+    {ControlKind::RadioButton, Id::idRbtnLater, 15, 20, 121, 17, "&Remind me after ", Id::idPnlMain},
     {ControlKind::Edit, Id::idEdtMin, 136, 18, 49, 21, "", Id::idPnlMain, 0, Id::idRbtnLater},
-    {ControlKind::Label, Id::idLblMin, 196, 23, 48, 13, "minutes.", Id::idPnlMain, 0, Id::idEdtMin},
-    {ControlKind::RadioButton, Id::idRbtnNo, 15, 42, 194, 17, "I see, don't remind me again.", Id::idPnlMain},
+    // Ends the radio group; it names the minutes box, which follows it in z-order.
+    {ControlKind::Label, Id::idLblMin, 196, 23, 48, 13, "minutes.", Id::idPnlMain, WS_GROUP, Id::idEdtMin},
+    {ControlKind::RadioButton, Id::idRbtnNo, 15, 42, 194, 17, "I see, &don't remind me again.", Id::idPnlMain},
     {ControlKind::Image, Id::idImgClose, 270, 64, 116, 23, IDB_LINK, Id::idPnlMain, WS_GROUP},
 };
 
@@ -83,6 +85,12 @@ TfrmRemind::TfrmRemind(HWND owner) {
     link.Backdrop = Id::idImgClose;
     link.Align = DT_CENTER;
     AddControl(kCloseLabel, link);
+    // Z-order: the radio group, then the minutes box after the label that names it.
+    SetTabOrder({Id::idRbtnNow, Id::idRbtnLater, Id::idRbtnNo, Id::idLblMin, Id::idEdtMin, Id::idImgClose,
+                 Id::idLblClose});
+    // Enter closes with the checked choice; Esc, as the close box, lets this occurrence pass.
+    SetDefaultControl(Id::idLblClose);
+    SetDescription(Id::idLblDesc);
     // The list view shares the image list (LVS_SHAREIMAGELISTS), so it is ours to destroy; the list keeps its own
     // copy of the icon.
     const int iconSize = Scaled(32);
@@ -108,6 +116,7 @@ void TfrmRemind::FormCreate() {
     SetText(Control(Id::idEdtMin), std::to_string(Options.RemindMin).c_str());
     const int checked = Options.RemindIndex == 1 ? Id::idRbtnNow : Options.RemindIndex == 2 ? Id::idRbtnLater : Id::idRbtnNo;
     SetChecked(Control(checked), true);
+    SetInitialFocus(checked);
     if (checked == Id::idRbtnNow) rbtnNowClick();
     if (checked == Id::idRbtnLater) rbtnLaterClick();
     if (checked == Id::idRbtnNo) rbtnNoClick();
@@ -185,6 +194,9 @@ void TfrmRemind::edtMinExit() {
     SetText(edit, std::to_string(ParseDecimal(TextOf(edit).c_str())).c_str());
     StopCountdown("  Close  ");
 }
+
+// A key stops the countdown as touching a choice does.
+void TfrmRemind::OnKeyInput() { StopCountdown(IsChecked(Control(Id::idRbtnNow)) ? "   Close  " : "  Close  "); }
 
 void TfrmRemind::tmCloseTimer() {
     // The countdown holds, silent, while no one can be there to see it.

@@ -49,7 +49,7 @@ public:
 
     enum ControlId {
         idPnlTop = 10, idLblDesc, idImgDetail, idLblDetail,
-        idPnlUser = 20, idLvUser,
+        idPnlUser = 20, idLvUser, idLblUsers,
         idPnlMain = 30, idRbtnNow, idRbtnLater, idEdtMin, idLblMin, idRbtnNo, idImgClose, idLblClose,
     };
     static constexpr UINT_PTR kCloseTimer = 1;
@@ -57,6 +57,7 @@ public:
 protected:
     void OnCommand(int id, int code, HWND control) override;
     void OnTimer(UINT_PTR id) override;
+    void OnKeyInput() override;
 
 private:
     void FormCreate();

@@ -39,6 +39,7 @@ public:
     enum ControlId {
         idLblUser = 10, idCbxUser, idGbxSche, idRbtnDaily, idRbtnWeekly, idCbxDay, idRbtnRandom, idEdtDays,
         idLblDays, idRbtnNothing, idLblSyncTime, idDtpTime, idLblNextSync, idDtpDate, idImgSyncNow, idLblSyncNow,
+        idLblDayName,
     };
 
 protected:

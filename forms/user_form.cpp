@@ -20,11 +20,13 @@ constexpr int kItemHeight = 13;
 using Id = TfrmUM::ControlId;
 
 const ControlSpec kControls[] = {
-    {ControlKind::RadioButton, Id::idRbtnUser, 31, 6, 65, 17, "Users", 0, WS_GROUP | WS_TABSTOP},
-    {ControlKind::RadioButton, Id::idRbtnProfile, 99, 6, 72, 17, "Profiles"},
-    {ControlKind::Image, Id::idImgUserAdd, 218, 29, 55, 23, IDB_BUTTON, 0, WS_GROUP},
-    {ControlKind::Image, Id::idImgUserDel, 218, 57, 55, 23, IDB_BUTTON},
-    {ControlKind::Image, Id::idImgUserRename, 218, 86, 55, 23, IDB_BUTTON},
+    {ControlKind::RadioButton, Id::idRbtnUser, 31, 6, 65, 17, "Use&rs", 0, WS_GROUP},
+    {ControlKind::RadioButton, Id::idRbtnProfile, 99, 6, 72, 17, "&Profiles"},
+    {ControlKind::Name, Id::idLblUsers, 25, 28, 179, 13, "User Management", 0, WS_GROUP},
+    // Three pixels wider than drawn, so that "Rename" keeps off the edges.
+    {ControlKind::Image, Id::idImgUserAdd, 218, 29, 58, 23, IDB_BUTTON, 0, WS_GROUP},
+    {ControlKind::Image, Id::idImgUserDel, 218, 57, 58, 23, IDB_BUTTON},
+    {ControlKind::Image, Id::idImgUserRename, 218, 86, 58, 23, IDB_BUTTON},
 };
 
 const ControlSpec kUserList = {ControlKind::ListBox, Id::idLbxUser, 25, 28, 179, 205, "", 0, LBS_NOINTEGRALHEIGHT};
@@ -82,7 +84,8 @@ TfrmUM::TfrmUM(HWND host) {
         look.Backdrop = link.Image;
         AddControl(link.Layout, look);
     }
-    SetTabOrder({Id::idLbxUser, Id::idRbtnUser, Id::idRbtnProfile});
+    // Reading order: the two kinds, the list after the label that names it, then its buttons.
+    SetTabOrder({Id::idRbtnUser, Id::idRbtnProfile, Id::idLblUsers, Id::idLbxUser});
     SetChecked(Control(Id::idRbtnUser), true);
     FormCreate();
 }

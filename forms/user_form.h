@@ -38,7 +38,7 @@ public:
 
     enum ControlId {
         idRbtnUser = 10, idRbtnProfile, idLbxUser, idImgUserAdd, idLblUserAdd, idImgUserDel, idLblUserDel,
-        idImgUserRename, idLblUserRename,
+        idImgUserRename, idLblUserRename, idLblUsers,
     };
 
 protected:

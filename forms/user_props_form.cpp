@@ -18,7 +18,7 @@ using Id = TfrmUsrProp::ControlId;
 
 const ControlSpec kControls[] = {
     // Up to the edit box, which moves right when the text needs more room.
-    {ControlKind::Label, Id::idLabel1, 16, 37, 72, 13, "User Name:"},
+    {ControlKind::Label, Id::idLabel1, 16, 37, 72, 13, "&User Name:"},
     {ControlKind::Edit, Id::idEdtUserName, 88, 36, 217, 21, "", 0, 0, Id::idLabel1},
     {ControlKind::Button, Id::idBtnOK, 161, 80, 75, 25, "&OK"},
     {ControlKind::Button, Id::idBtnCancel, 243, 80, 75, 25, "&Cancel"},
@@ -44,7 +44,10 @@ void ShowUserDataRefusal(HWND owner, const char* change, const char* name) {
 TfrmUsrProp::TfrmUsrProp(HWND owner) {
     CreateDialogWindow("TfrmUsrProp", owner, "User Properties", kClientWidth, kClientHeight);
     AddControls(kControls, std::size(kControls));
-    SetTabOrder({Id::idEdtUserName, Id::idBtnOK, Id::idBtnCancel});
+    // The label names the edit box for screen readers, so it comes first.
+    SetTabOrder({Id::idLabel1, Id::idEdtUserName, Id::idBtnOK, Id::idBtnCancel});
+    SetDefaultControl(Id::idBtnOK);
+    SetCancelControl(Id::idBtnCancel);
 }
 
 bool TfrmUsrProp::Prepare(const UserRecord* user, int32_t kind) {
@@ -84,9 +87,6 @@ void TfrmUsrProp::btnOKClick() {
 }
 
 void TfrmUsrProp::OnCommand(int id, int code, HWND) {
-    // Neither button is the dialog's default or cancel button: Enter presses
-    // only the button that has the focus, and Esc does nothing.
-    if (id == IDOK) id = GetDlgCtrlID(GetFocus());
     if (code != BN_CLICKED) return;
     if (id == Id::idBtnOK) btnOKClick();
     if (id == Id::idBtnCancel) EndModal(mrCancel);

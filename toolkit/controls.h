@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "dialog_keys.h"
+
 namespace corvane {
 
 inline std::string TextOf(HWND control) {
@@ -17,8 +19,10 @@ inline std::string TextOf(HWND control) {
 inline void SetText(HWND control, const char* text) { SetWindowTextA(control, text); }
 
 inline bool IsChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+// A radio button's group keeps its Tab stop on the checked button.
 inline void SetChecked(HWND button, bool checked) {
     SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    KeepRadioTabStop(button);
 }
 
 inline int ComboCount(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0)); }
@@ -53,6 +57,14 @@ inline SYSTEMTIME PickerTime(HWND picker) {
 }
 inline void SetPickerTime(HWND picker, const SYSTEMTIME& time) {
     SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+}
+
+// The rectangle of `control` in its parent's client coordinates.
+inline RECT RectInParent(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 inline void ShowControl(HWND control, bool shown) { ShowWindow(control, shown ? SW_SHOW : SW_HIDE); }

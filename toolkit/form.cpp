@@ -4,53 +4,17 @@
 #include <uxtheme.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "application.h"
+#include "controls.h"
+#include "dialog_keys.h"
 #include "dpi.h"
-#include "disabled_scope.h"
+#include "panel.h"
 
 namespace corvane {
 namespace {
-
-constexpr char kPanelClass[] = "CorvanePanel";
-
-// A panel paints itself in its colour (kept in its user data) and passes the
-// notifications of the controls it holds on to its own parent, the form.
-LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_ERASEBKGND: {
-            RECT area;
-            GetClientRect(panel, &area);
-            FillRect(reinterpret_cast<HDC>(wParam), &area,
-                     SolidBrush(static_cast<COLORREF>(GetWindowLongPtrA(panel, GWLP_USERDATA))));
-            return 1;
-        }
-        case WM_COMMAND:
-        case WM_NOTIFY:
-        case WM_DRAWITEM:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_SETCURSOR:
-        case WM_CONTEXTMENU:
-            return SendMessageA(GetParent(panel), message, wParam, lParam);
-        default:
-            return DefWindowProcA(panel, message, wParam, lParam);
-    }
-}
-
-void RegisterPanelClass() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA panelClass{};
-    if (GetClassInfoA(instance, kPanelClass, &panelClass)) return;
-    panelClass.lpfnWndProc = PanelProcedure;
-    panelClass.hInstance = instance;
-    panelClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    panelClass.lpszClassName = kPanelClass;
-    RegisterClassA(&panelClass);
-}
 
 void InitCommonControlsOnce() {
     static bool done = false;
@@ -67,15 +31,20 @@ struct ClassAndStyle {
     DWORD ExStyle;
 };
 
-ClassAndStyle ClassFor(ControlKind kind) {
+// A clickable label is a push button drawn as the label (Enter and Space
+// press it, Tab reaches it); any other keeps '&' as text unless it marks a mnemonic.
+ClassAndStyle ClassFor(ControlKind kind, bool clickable, bool mnemonic) {
     switch (kind) {
-        case ControlKind::Label: return {"STATIC", SS_OWNERDRAW | SS_NOTIFY, 0};
+        case ControlKind::Label:
+            if (clickable) return {"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
+            return {"STATIC", SS_OWNERDRAW | SS_NOTIFY | (mnemonic ? 0u : static_cast<DWORD>(SS_NOPREFIX)), 0};
+        case ControlKind::Name: return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
         case ControlKind::Image: return {"STATIC", SS_BITMAP, 0};
         case ControlKind::Icon: return {"STATIC", SS_ICON | SS_REALSIZECONTROL, 0};
-        case ControlKind::Panel: return {kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+        case ControlKind::Panel: return {kPanelClassName, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
         case ControlKind::GroupBox: return {"BUTTON", BS_GROUPBOX, 0};
         case ControlKind::Button: return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
-        case ControlKind::RadioButton: return {"BUTTON", BS_AUTORADIOBUTTON, 0};
+        case ControlKind::RadioButton: return {"BUTTON", BS_AUTORADIOBUTTON | WS_TABSTOP, 0};
         case ControlKind::CheckBox: return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
         case ControlKind::ComboList: return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
         case ControlKind::Edit: return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
@@ -84,7 +53,7 @@ ClassAndStyle ClassFor(ControlKind kind) {
             return {WC_LISTVIEWA, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE};
         // The form owns the image list it gives the view, so the view must not destroy it.
         case ControlKind::ListViewIcons:
-            return {WC_LISTVIEWA, LVS_ICON | LVS_SINGLESEL | LVS_SHAREIMAGELISTS, WS_EX_CLIENTEDGE};
+            return {WC_LISTVIEWA, LVS_ICON | LVS_SINGLESEL | LVS_SHAREIMAGELISTS | WS_TABSTOP, WS_EX_CLIENTEDGE};
         case ControlKind::TimePicker: return {DATETIMEPICK_CLASSA, DTS_TIMEFORMAT | DTS_UPDOWN | WS_TABSTOP, 0};
         case ControlKind::DatePicker: return {DATETIMEPICK_CLASSA, DTS_SHORTDATEFORMAT | WS_TABSTOP, 0};
     }
@@ -95,41 +64,6 @@ ClassAndStyle ClassFor(ControlKind kind) {
 // they take the colours the form gives them.
 bool TakesFormColors(ControlKind kind) {
     return kind == ControlKind::RadioButton || kind == ControlKind::CheckBox || kind == ControlKind::GroupBox;
-}
-
-bool IsLabel(HWND control) {
-    char className[16] = "";
-    GetClassNameA(control, className, sizeof className);
-    return lstrcmpiA(className, "Static") == 0 &&
-           (GetWindowLongPtrA(control, GWL_STYLE) & SS_TYPEMASK) == SS_OWNERDRAW;
-}
-
-bool IsCheckOrRadio(HWND control) {
-    char className[16] = "";
-    GetClassNameA(control, className, sizeof className);
-    const auto type = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK);
-    return lstrcmpiA(className, "Button") == 0 && (type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON);
-}
-
-// Room a control takes beside its text: the box of a check box or radio button and its gap.
-int GlyphWidth(HWND control) { return IsCheckOrRadio(control) ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0; }
-
-int TextWidth(HWND control, const char* text, HFONT font) {
-    HDC dc = GetDC(control);
-    HGDIOBJ previous = SelectObject(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
-    return size.cx;
-}
-
-// The rectangle of `control` in its parent's client coordinates.
-RECT RectInParent(HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 }  // namespace
@@ -199,8 +133,8 @@ HWND Form::ParentOf(const ControlSpec& layout) const {
     return panel != nullptr ? panel : Handle();
 }
 
-HWND Form::CreateControl(const ControlSpec& layout, int shift, HWND parent) {
-    const ClassAndStyle kind = ClassFor(layout.Kind);
+HWND Form::CreateControl(const ControlSpec& layout, int shift, HWND parent, bool clickable) {
+    const ClassAndStyle kind = ClassFor(layout.Kind, clickable, std::strchr(layout.Text, '&') != nullptr);
     // A drop-down list's height includes its list.
     const int height = layout.Kind == ControlKind::ComboList ? layout.Height + 160 : layout.Height;
     // Pictures are loaded after creation; the text of an image names its resource.
@@ -208,14 +142,16 @@ HWND Form::CreateControl(const ControlSpec& layout, int shift, HWND parent) {
     // Edges are scaled rather than sizes, so that controls that meet in the layout still meet.
     const int left = Scaled(layout.X);
     const int top = Scaled(layout.Y);
+    const DWORD shown = layout.Kind == ControlKind::Name ? 0 : WS_VISIBLE;
     return CreateWindowExA(kind.ExStyle, kind.ClassName, picture ? "" : layout.Text,
-                           WS_CHILD | WS_VISIBLE | kind.Style | layout.Style, left + shift, top,
-                           Scaled(layout.X + layout.Width) - left, Scaled(layout.Y + height) - top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)), GetModuleHandleA(nullptr),
-                           nullptr);
+                           WS_CHILD | shown | kind.Style | layout.Style, left + shift, top,
+                           Scaled(layout.X + layout.Width) - left, Scaled(layout.Y + height) - top, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)), GetModuleHandleA(nullptr), nullptr);
 }
 
 // A bitmap comes in the version drawn for the screen's scaling where there is
-// one, otherwise stretched from the 100 % one; an icon is taken from the size
+// one, otherwise stretched from the 100 % one; laid out wider than it is
+// drawn, it is stretched to its layout's width. An icon is taken from the size
 // of its icon file nearest to the control's.
 void Form::LoadPicture(const ControlSpec& layout, HWND control) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -231,6 +167,16 @@ void Form::LoadPicture(const ControlSpec& layout, HWND control) {
             bitmap = LoadImageA(instance, layout.Text, IMAGE_BITMAP, Scaled(size.bmWidth), Scaled(size.bmHeight), 0);
         }
         if (bitmap == nullptr) return;
+        BITMAP drawnSize{};
+        GetObjectA(bitmap, sizeof drawnSize, &drawnSize);
+        const int width = Scaled(layout.X + layout.Width) - Scaled(layout.X);
+        if (width > drawnSize.bmWidth + 1) {
+            HANDLE wider = LoadImageA(instance, layout.Text, IMAGE_BITMAP, width, drawnSize.bmHeight, 0);
+            if (wider != nullptr) {
+                DeleteObject(bitmap);
+                bitmap = wider;
+            }
+        }
         bitmaps_.push_back({layout.Id, bitmap});
         SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
     } else {
@@ -244,18 +190,23 @@ void Form::LoadPicture(const ControlSpec& layout, HWND control) {
 HWND Form::AddControl(const ControlSpec& layout, const ControlLook& look) {
     if (Handle() == nullptr) return nullptr;
     const int shift = layout.Follows != 0 ? GrowthOf(layout.Follows) : 0;
-    HWND control = CreateControl(layout, shift, ParentOf(layout));
+    const bool clickable = layout.Kind == ControlKind::Label && look.HandCursor;
+    HWND control = CreateControl(layout, shift, ParentOf(layout), clickable);
     if (control == nullptr) return nullptr;
+    if (clickable || layout.Kind == ControlKind::Button) MakeKeyboardButton(control);
     controls_.push_back({layout.Id, control, Scaled(layout.X + layout.Width) + shift});
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(look.Font)), FALSE);
     if (layout.Kind == ControlKind::Label || TakesFormColors(layout.Kind)) {
         looks_.push_back(std::make_unique<ControlLook>(look));
         looks_.back()->LayoutWidth = Scaled(layout.X + layout.Width) - Scaled(layout.X);
+        looks_.back()->Mnemonic = layout.Kind != ControlKind::Label || std::strchr(layout.Text, '&') != nullptr;
         SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(looks_.back().get()));
         if (TakesFormColors(layout.Kind)) SetWindowTheme(control, L"", L"");
     }
     if (layout.Kind == ControlKind::Panel) SetWindowLongPtrA(control, GWLP_USERDATA, static_cast<LONG_PTR>(look.Back));
     if (layout.Kind == ControlKind::Image || layout.Kind == ControlKind::Icon) LoadPicture(layout, control);
+    if (look.Backdrop != 0) ShowBackdrops();
+    if (layout.Kind == ControlKind::RadioButton) KeepRadioTabStop(control);
     if (layout.Kind == ControlKind::ListViewReport) {
         ListView_SetExtendedListViewStyle(control, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
     }
@@ -282,76 +233,6 @@ void Form::SetTabOrder(std::initializer_list<int> ids) {
     }
 }
 
-// A label (or check box or radio button) whose text is wider than its layout
-// grows to the right, as far as the next visible control on its line or its
-// parent's edge. A label over a picture stays within the picture, moving left
-// within it when it must. A label's text that still does not fit is drawn
-// ending in "...".
-void Form::FitLabel(HWND label) {
-    ControlLook* look = EditableLookOf(label);
-    if (look == nullptr) return;
-    char text[256] = "";
-    GetWindowTextA(label, text, sizeof text);
-    const int needed = GlyphWidth(label) + TextWidth(label, text, Font(look->Font)) + 1;
-    if (look->LayoutLeft < 0) look->LayoutLeft = RectInParent(label).left;
-    const RECT own = RectInParent(label);
-    int left = look->LayoutLeft;
-    int width = look->LayoutWidth;
-    if (needed > width) {
-        HWND backdrop = look->Backdrop != 0 ? Control(look->Backdrop) : nullptr;
-        if (backdrop != nullptr) {
-            const RECT picture = RectInParent(backdrop);
-            width = std::max(width, std::min(needed, static_cast<int>(picture.right - left)));
-            left = std::max(static_cast<int>(picture.left), std::min(left, static_cast<int>(picture.right) - needed));
-            width = std::max(width, std::min(needed, static_cast<int>(picture.right - left)));
-        } else {
-            width = std::max(width, std::min(needed, RoomToTheRight(label, own) - left));
-        }
-    }
-    if (left != own.left || width != own.right - own.left) {
-        SetWindowPos(label, nullptr, left, own.top, width, own.bottom - own.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-}
-
-// The right edge a label at `own` may grow to: its parent's edge, or the left
-// edge of the first visible control after it on its line.
-int Form::RoomToTheRight(HWND label, const RECT& own) const {
-    const ControlLook* look = LookOf(label);
-    RECT parent;
-    GetClientRect(GetParent(label), &parent);
-    int limit = parent.right;
-    for (HWND sibling = GetWindow(GetParent(label), GW_CHILD); sibling != nullptr;
-         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-        if (sibling == label || (GetWindowLongPtrA(sibling, GWL_STYLE) & WS_VISIBLE) == 0) continue;
-        const RECT other = RectInParent(sibling);
-        const bool sameLine = other.top < own.bottom && other.bottom > own.top;
-        if (sameLine && other.left >= look->LayoutLeft + look->LayoutWidth && other.left < limit) limit = other.left;
-    }
-    return limit;
-}
-
-void Form::FitLabels() {
-    for (const OwnControl& control : controls_) {
-        if (IsLabel(control.Handle) || IsCheckOrRadio(control.Handle)) FitLabel(control.Handle);
-    }
-}
-
-void Form::SetLabelText(int id, const char* text) {
-    HWND label = Control(id);
-    if (label == nullptr) return;
-    SetWindowTextA(label, text);
-    FitLabel(label);
-    InvalidateRect(label, nullptr, FALSE);
-}
-
-void Form::SetLabelColor(int id, COLORREF color) {
-    HWND label = Control(id);
-    ControlLook* look = EditableLookOf(label);
-    if (look == nullptr || look->Text == color) return;
-    look->Text = color;
-    InvalidateRect(label, nullptr, FALSE);
-}
-
 void Form::MoveControl(int id, int x, int y) {
     SetWindowPos(Control(id), nullptr, Scaled(x), Scaled(y), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -369,64 +250,6 @@ void Form::SetClientHeight(int height) {
                        static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
     SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Form::FocusFirstControl() {
-    HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
-    if (first != nullptr) SetFocus(first);
-}
-
-namespace {
-
-// While a modal window runs: every other window of the thread disabled, and
-// the window known to the application so that closing the program can end it.
-class ModalScope {
-public:
-    explicit ModalScope(HWND modal) : modal_(modal), disabled_(DisabledScope::ThreadWindowsBut{modal}) {
-        App().ModalStarted(modal);
-    }
-    ~ModalScope() { App().ModalEnded(modal_); }
-    ModalScope(const ModalScope&) = delete;
-    ModalScope& operator=(const ModalScope&) = delete;
-
-private:
-    HWND modal_;
-    NestedLoop loop_;
-    DisabledScope disabled_;
-};
-
-}  // namespace
-
-int Form::ShowModal() {
-    if (Handle() == nullptr) return mrCancel;
-    modalResult_ = mrNone;
-    {
-        ModalScope scope(Handle());
-        modal_ = true;
-        App().ShowTaskbarEntry();
-        ShowWindow(Handle(), SW_SHOW);
-        // Windows refuses the foreground to a program in the background: the
-        // task-bar entry then flashes until the person looks.
-        if (!SetForegroundWindow(Handle())) App().FlashTaskbarEntry();
-        FocusFirstControl();
-        Ui().ModalLoopStarted(Handle());
-        MSG message;
-        while (modalResult_ == mrNone && Handle() != nullptr) {
-            const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-            if (got <= 0) {
-                PostQuitMessage(static_cast<int>(message.wParam));  // leave the quit to the outer loop
-                break;
-            }
-            if (!IsDialogMessageA(Handle(), &message)) {
-                TranslateMessage(&message);
-                DispatchMessageA(&message);
-            }
-        }
-    }
-    if (Handle() != nullptr) ShowWindow(Handle(), SW_HIDE);
-    modal_ = false;
-    App().UpdateTaskbarEntry();
-    return modalResult_ == mrNone ? mrCancel : modalResult_;
 }
 
 bool Form::StartTimer(UINT_PTR id, UINT milliseconds) {
@@ -471,80 +294,16 @@ const ControlLook* Form::LookOf(HWND control) const { return FindLook(control); 
 
 ControlLook* Form::EditableLookOf(HWND control) { return FindLook(control); }
 
-HGDIOBJ Form::BitmapOf(int imageId) const {
-    for (const Bitmap& bitmap : bitmaps_) {
-        if (bitmap.Id == imageId) return bitmap.Handle;
-    }
-    return nullptr;
-}
-
-void Form::DrawLabel(const DRAWITEMSTRUCT& item) const {
-    const ControlLook* look = LookOf(item.hwndItem);
-    if (look == nullptr) return;
-    HDC dc = item.hDC;
-    RECT area = item.rcItem;
-    HGDIOBJ backdrop = look->Backdrop != 0 ? BitmapOf(look->Backdrop) : nullptr;
-    HWND image = look->Backdrop != 0 ? Control(look->Backdrop) : nullptr;
-    if (backdrop != nullptr && image != nullptr && (GetWindowLongPtrA(image, GWL_STYLE) & WS_VISIBLE) != 0) {
-        // The part of the image that lies under the label.
-        RECT imageRect;
-        RECT labelRect;
-        GetWindowRect(image, &imageRect);
-        GetWindowRect(item.hwndItem, &labelRect);
-        HDC source = CreateCompatibleDC(dc);
-        HGDIOBJ previous = SelectObject(source, backdrop);
-        BitBlt(dc, 0, 0, area.right, area.bottom, source, labelRect.left - imageRect.left, labelRect.top - imageRect.top,
-               SRCCOPY);
-        SelectObject(source, previous);
-        DeleteDC(source);
-    } else {
-        FillRect(dc, &area, SolidBrush(look->Back));
-    }
-    char text[256];
-    GetWindowTextA(item.hwndItem, text, sizeof text);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, look->Text);
-    HGDIOBJ previousFont = SelectObject(dc, Font(look->Font));
-    const UINT lines = look->Wrap ? DT_WORDBREAK : DT_SINGLELINE | DT_END_ELLIPSIS;
-    DrawTextA(dc, text, -1, &area, look->Align | lines | DT_NOPREFIX);
-    SelectObject(dc, previousFont);
-}
-
-LRESULT Form::ColorStatic(HDC dc, HWND control) {
-    const ControlLook* look = LookOf(control);
-    if (look == nullptr) return DefWindowProcA(Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                               reinterpret_cast<LPARAM>(control));
-    SetTextColor(dc, look->Text);
-    SetBkColor(dc, look->Back);
-    return reinterpret_cast<LRESULT>(SolidBrush(look->Back));
-}
-
-// A top-level form remembers which of its controls had the focus when it was
-// deactivated and gives it back when it is activated again.
-void Form::OnActivate(WORD state) {
-    if (state == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(Handle(), focus)) lastFocus_ = focus;
-        return;
-    }
-    if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_)) {
-        SetFocus(lastFocus_);
-    } else {
-        FocusFirstControl();
-    }
-}
-
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT answer = 0;
+    if (OnDialogMessage(message, wParam, lParam, &answer)) return answer;
     switch (message) {
-        case WM_ERASEBKGND: {
-            RECT area;
-            GetClientRect(Handle(), &area);
-            FillRect(reinterpret_cast<HDC>(wParam), &area, SolidBrush(backColor_));
+        case WM_ERASEBKGND:
+            EraseBackground(reinterpret_cast<HDC>(wParam));
             return 1;
-        }
         case WM_COMMAND:
-            // Enter and Esc reach a form as commands 1 and 2 without a control;
-            // a form has no default or cancel button unless it handles them.
+            if (OnKeyboardCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam))) return 0;
+            if (HIWORD(wParam) == BN_CLICKED) KeepRadioTabStop(reinterpret_cast<HWND>(lParam));
             OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
         case WM_NOTIFY:
@@ -575,9 +334,17 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             OnClose();
             return 0;
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED:
+            ApplyColors();
+            break;
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETHIGHCONTRAST) ApplyColors();
+            break;
         case WM_DESTROY:
             for (UINT_PTR id : timers_) KillTimer(Handle(), id);
             timers_.clear();
+            if (descriptionId_ != 0) ClearAccessibleDescription(Handle());
             break;
         default:
             break;

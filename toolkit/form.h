@@ -1,11 +1,13 @@
 // A window laid out from a table of controls: pages (borderless children that
 // fill a host), dialogs (fixed size, a close box, centred, shown modally) and
 // other top-level windows. The form paints its labels, colours its radio
-// buttons, check boxes and group boxes, gives clickable labels a hand cursor,
-// runs its timers, keeps the keyboard focus across deactivation, and hands
-// control events to the virtual handlers a window overrides. Every layout
-// value a form is given (places, sizes, client areas) is in pixels at 96 DPI:
-// the form scales them to the screen (dpi.h).
+// buttons, check boxes and group boxes (in the system's colours under high
+// contrast), makes clickable labels keyboard buttons with a hand cursor, runs
+// its timers, keeps the keyboard focus across deactivation, answers the
+// dialog manager's messages (Tab, arrows, mnemonics, Enter and Esc), and
+// hands control events to the virtual handlers a window overrides. Every
+// layout value a form is given (places, sizes, client areas) is in pixels at
+// 96 DPI: the form scales them to the screen (dpi.h).
 #pragma once
 
 #include <windows.h>
@@ -21,13 +23,14 @@
 namespace corvane {
 
 enum class ControlKind {
-    Label,          // owner-drawn text; clickable when it has a hand cursor
+    Label,          // owner-drawn text; with a hand cursor, an owner-drawn push button that looks the same
+    Name,           // a label never shown: screen readers name the control after it by it
     Image,          // a bitmap resource
     Icon,           // an icon resource, drawn at the control's size
     Panel,          // a plain area of its own colour that holds controls
     GroupBox,
     Button,
-    RadioButton,    // the first of a group carries WS_GROUP | WS_TABSTOP; the control after its last, WS_GROUP
+    RadioButton,    // the first of a group carries WS_GROUP; the control after its last, WS_GROUP
     CheckBox,
     ComboList,      // a drop-down list to pick from
     Edit,
@@ -59,6 +62,7 @@ struct ControlLook {
     UINT Align = DT_LEFT;
     int Backdrop = 0;  // a label over an image: the image's id; its bitmap is painted behind the text
     bool Wrap = false;  // a paragraph: the text wraps at spaces over the label's lines
+    bool Mnemonic = false;  // set by the form: the layout's text marks a mnemonic with '&'
     int LayoutLeft = -1;  // set by the form: the label's place and width as laid out, before it is fitted to its text
     int LayoutWidth = 0;
 };
@@ -116,6 +120,20 @@ public:
 
     // Gives the keyboard focus to the first control in Tab order.
     void FocusFirstControl();
+    // Gives the keyboard focus to a control of this form.
+    void FocusControl(int id);
+
+    // The control that has the focus first when the form is shown (0: the first in Tab order).
+    void SetInitialFocus(int id) { initialFocusId_ = id; }
+    // The control Enter presses unless the focus is on another button (0: none).
+    void SetDefaultControl(int id);
+    // The control Esc presses (0: none; Esc then acts as the close box).
+    void SetCancelControl(int id) { cancelId_ = id; }
+    // The text screen readers read when the form opens, beside its title.
+    void SetDescription(int labelId) { descriptionId_ = labelId; }
+
+    // Repaints the form and its pages in the colours of the current theme.
+    void ApplyColors();
 
     // False when the system has no timer left to give.
     bool StartTimer(UINT_PTR id, UINT milliseconds);
@@ -129,6 +147,10 @@ protected:
     // The close box: a modal form ends with mrCancel; any other is destroyed
     // (later, when a nested message loop still runs).
     virtual void OnClose();
+    // Esc: presses the cancel control, or acts as the close box.
+    virtual void OnCancel();
+    // A key pressed while the form runs modally, before the dialog manager sees it.
+    virtual void OnKeyInput() {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -143,11 +165,12 @@ private:
         int LayoutRight;  // the right edge the layout gave it
     };
 
+    // Labels, pictures and the dialog manager (form_paint.cpp, dialog_manager.cpp).
     HWND ParentOf(const ControlSpec& layout) const;
     // How far a control's right edge now lies right of where its layout put it.
     int GrowthOf(int id) const;
     // `shift`: screen pixels to the right of its layout place.
-    HWND CreateControl(const ControlSpec& layout, int shift, HWND parent);
+    HWND CreateControl(const ControlSpec& layout, int shift, HWND parent, bool clickable);
     void LoadPicture(const ControlSpec& layout, HWND control);
     void FitLabel(HWND label);
     int RoomToTheRight(HWND label, const RECT& own) const;
@@ -155,15 +178,29 @@ private:
     ControlLook* FindLook(HWND control) const;
     void FitLabels();
     void DrawLabel(const DRAWITEMSTRUCT& item) const;
+    bool DrawBackdrop(const DRAWITEMSTRUCT& item, const ControlLook& look) const;
     HGDIOBJ BitmapOf(int imageId) const;
     LRESULT ColorStatic(HDC dc, HWND control);
+    void EraseBackground(HDC dc) const;
+    void ShowBackdrops();
     void OnActivate(WORD state);
+    bool OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    void NextControl(WPARAM wParam, LPARAM lParam);
+    void MoveFocus(HWND target);
+    bool OnKeyboardCommand(int id, HWND control);
+    void Press(int id);
+    void AnnounceDescription() const;
 
     std::vector<OwnControl> controls_;
     std::vector<std::unique_ptr<ControlLook>> looks_;
     std::vector<Bitmap> bitmaps_;
+    std::vector<HWND> hiddenBackdrops_;  // pictures hidden for high contrast
     std::vector<UINT_PTR> timers_;
     HWND lastFocus_ = nullptr;
+    int initialFocusId_ = 0;
+    int defaultId_ = 0;
+    int cancelId_ = 0;
+    int descriptionId_ = 0;
     COLORREF backColor_ = GetSysColor(COLOR_BTNFACE);
     int modalResult_ = mrNone;
     bool modal_ = false;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "dpi.h"
+#include "ui_services.h"
 #include "unique_resource.h"
 
 namespace corvane {
@@ -54,6 +55,12 @@ HFONT Font(FontKind kind) {
     GdiObject& font = fonts[static_cast<int>(kind)];
     if (font.Get() == nullptr) font.Reset(MakeFont(kind));
     return static_cast<HFONT>(font.Get());
+}
+
+bool HighContrast() { return Ui().HighContrast(); }
+
+COLORREF ThemeColor(COLORREF designed, int systemIndex) {
+    return HighContrast() ? GetSysColor(systemIndex) : designed;
 }
 
 HBRUSH SolidBrush(COLORREF color) {

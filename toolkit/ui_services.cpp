@@ -51,6 +51,12 @@ bool UiServices::StartProgram(const char* path, int show) {
 
 LocalTime UiServices::Now() { return ReadLocalClock(); }
 
+bool UiServices::HighContrast() {
+    HIGHCONTRASTA contrast{sizeof contrast, 0, nullptr};
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 UiServices& Ui() { return *current; }
 
 void SetUiServices(UiServices* services) { current = services != nullptr ? services : &realServices; }

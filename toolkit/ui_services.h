@@ -1,6 +1,6 @@
 // The program's contacts with the person and the system that a test replaces:
-// message boxes, beeps, shell opens, process starts, the local clock, and the
-// moment a modal loop starts. Production code calls Ui() and never asks
+// message boxes, beeps, shell opens, process starts, the local clock, the
+// high-contrast setting, and the moment a modal loop starts. Production code calls Ui() and never asks
 // whether it is being tested.
 #pragma once
 
@@ -23,6 +23,8 @@ public:
     // arguments, its window shown as `show`; never searches other folders.
     virtual bool StartProgram(const char* path, int show);
     virtual LocalTime Now();
+    // Whether the system's high-contrast theme is on.
+    virtual bool HighContrast();
     // Called when a modal window is shown, before its loop takes messages.
     virtual void ModalLoopStarted(HWND) {}
 };

@@ -37,9 +37,41 @@ if [ "$dpi" != 96 ]; then
     set_dpi "$dpi"
 fi
 
+# CORVANE_SCREENSHOT_CONTRAST=1 takes them in a black high-contrast theme, into screenshots-contrast/;
+# the prefix's theme is put back afterwards.
+contrast=${CORVANE_SCREENSHOT_CONTRAST:-0}
+accessibility_key='HKCU\Control Panel\Accessibility\HighContrast'
+colors_key='HKCU\Control Panel\Colors'
+high_contrast_colors=(
+    "Window:0 0 0" "WindowText:255 255 255" "ButtonFace:0 0 0" "ButtonText:255 255 255"
+    "Highlight:26 235 255" "HighlightText:0 0 0" "HotTrackingColor:255 255 0" "GrayText:63 242 63"
+)
+set_contrast() {
+    /usr/lib/wine/wine64 reg add "$accessibility_key" /v Flags /t REG_SZ /d "$1" /f >/dev/null 2>&1
+}
+if [ "$contrast" != 0 ]; then
+    saved_colors=$(mktemp)
+    /usr/lib/wine/wine64 reg export "$colors_key" "$(/usr/lib/wine/wine64 winepath -w "$saved_colors" 2>/dev/null)" /y \
+        >/dev/null 2>&1 || true
+    restore_contrast() {
+        set_contrast 126
+        if [ -s "$saved_colors" ]; then
+            /usr/lib/wine/wine64 reg import "$(/usr/lib/wine/wine64 winepath -w "$saved_colors")" >/dev/null 2>&1 || true
+        fi
+        rm -f "$saved_colors"
+    }
+    trap 'restore_contrast; wine_session_stop' EXIT
+    set_contrast 127
+    export CORVANE_GALLERY_CONTRAST=1
+    for entry in "${high_contrast_colors[@]}"; do
+        /usr/lib/wine/wine64 reg add "$colors_key" /v "${entry%%:*}" /t REG_SZ /d "${entry#*:}" /f >/dev/null 2>&1
+    done
+fi
+
 out="$root/build/screenshots"
 [ "$build" = build/win64 ] || out="$root/$build/screenshots"
 [ "$dpi" = 96 ] || out="$out-$dpi"
+[ "$contrast" = 0 ] || out="$out-contrast"
 mkdir -p "$out"
 # window name, then the title of its window
 for shot in "remind-one:HotSync Remind" "remind-several:HotSync Remind" "schedule:HotSync Schedule" \

@@ -26,70 +26,27 @@
 #include "user_props_form.h"
 #include "program_driver.h"
 #include "win_handles.h"
+#include "window_samples.h"
 
 namespace corvane {
 namespace {
 
-// One window of the program, built with sample data in `host` (a page) or
-// owned by it (a dialog).
-struct WindowBuilder {
-    const char* Name;
-    std::unique_ptr<Form> (*Build)(HWND host);
-};
+using testing::ClassOf;
+using testing::Describe;
+using testing::IsClass;
+using testing::kWindows;
+using testing::StyleOf;
+using testing::WindowBuilder;
 
-std::unique_ptr<Form> Reminder(HWND host, const DueUsers& users) {
-    auto reminder = std::make_unique<TfrmRemind>(host);
-    reminder->SetDueUsers(&users);
-    return reminder;
-}
-
-const DueUsers kOneUser = {{"Alice Martin", 1001}};
-const DueUsers kSeveralUsers = {{"Alice Martin", 1001}, {"Bob Lee", 1002}, {"Travel", 1003}};
-
-std::unique_ptr<Form> NameDialog(HWND host) {
-    auto dialog = std::make_unique<TfrmUsrProp>(host);
-    dialog->Prepare(UserListAt(Shared.Users.get(), 0), ukUser);
-    return dialog;
-}
-
-const WindowBuilder kWindows[] = {
-    {"reminder, one user", [](HWND host) { return Reminder(host, kOneUser); }},
-    {"reminder, several users", [](HWND host) { return Reminder(host, kSeveralUsers); }},
-    {"schedule page", [](HWND host) -> std::unique_ptr<Form> { return std::make_unique<TfrmSche>(host); }},
-    {"conduit page", [](HWND host) -> std::unique_ptr<Form> { return std::make_unique<TfrmCM>(host); }},
-    {"user page", [](HWND host) -> std::unique_ptr<Form> { return std::make_unique<TfrmUM>(host); }},
-    {"name dialog", NameDialog},
-    {"introduction page", [](HWND host) -> std::unique_ptr<Form> { return std::make_unique<TfrmIntro>(host); }},
-    {"about box", [](HWND host) -> std::unique_ptr<Form> { return std::make_unique<TfrmAbout>(host); }},
-    // Last: the main window frees the shared user list when it goes.
-    {"main window", [](HWND) -> std::unique_ptr<Form> {
-         App().Initialize(kAppTitle);
-         auto main = std::make_unique<TfrmMain>();
-         // Every page, each in the main window's frame for pages.
-         main->sbtnCMClick();
-         main->sbtnUMClick();
-         main->sbtnScheClick();
-         main->ShowIntroPage();
-         return main;
-     }},
-};
-
-std::string ClassOf(HWND window) {
-    char className[32] = "";
-    GetClassNameA(window, className, sizeof className);
-    return className;
-}
-
-bool IsClass(HWND window, const char* name) { return lstrcmpiA(ClassOf(window).c_str(), name) == 0; }
-
-DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)); }
-
-// `text` laid out in the control's own font within `width`, wrapped at spaces.
+// `text` laid out in the control's own font within `width`, wrapped at spaces;
+// a mnemonic's '&' takes no room.
 SIZE TextExtent(HWND control, const std::string& text, int width) {
     HDC dc = GetDC(control);
     HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
     RECT area{0, 0, std::max(width, 1), 0};
-    DrawTextA(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    const bool plain = IsClass(control, "Static") && (StyleOf(control) & SS_NOPREFIX) != 0;
+    const UINT prefix = text.find('&') != std::string::npos && !plain ? 0 : DT_NOPREFIX;
+    DrawTextA(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK | prefix);
     SelectObject(dc, previous);
     ReleaseDC(control, dc);
     return {area.right, area.bottom};
@@ -103,6 +60,7 @@ int TextMargin(HWND control) {
         case BS_AUTOCHECKBOX:
         case BS_AUTORADIOBUTTON: return GetSystemMetrics(SM_CXMENUCHECK) + 4;
         case BS_GROUPBOX: return 16;
+        case BS_OWNERDRAW: return 0;  // a label that acts as a button
         default: return 8;
     }
 }
@@ -123,8 +81,6 @@ bool Contains(const RECT& outer, const RECT& inner) {
     RECT both;
     return UnionRect(&both, &outer, &inner) && EqualRect(&both, &outer);
 }
-
-std::string Describe(HWND control) { return ClassOf(control) + " \"" + TextOf(control) + '"'; }
 
 // A page hosted in another window is a form of its own, checked as a whole.
 bool IsPage(HWND window) { return Window::FromHandle(window) != nullptr; }

@@ -304,7 +304,7 @@ TEST_F(ProgramRunTest, ClosedFromOutsideWithItsMenuOpenItEndsAndSaves) {
     ASSERT_TRUE(run.Start(Program()));
     HWND main = run.MainWindow();
     ASSERT_NE(main, nullptr);
-    PostMessageA(IconWindowOf(main), WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
+    PostMessageA(IconWindowOf(main), WM_TRAYNOTIFY, MAKEWPARAM(600, 500), MAKELPARAM(WM_CONTEXTMENU, kTrayIconId));
     ASSERT_TRUE(WaitFor([] { return IsWindowVisible(FindWindowA("#32768", nullptr)) != FALSE; }));
     // The hidden main window, with the conduit page's focused list, never has the keys.
     EXPECT_NE(GetForegroundWindow(), main);

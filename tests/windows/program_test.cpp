@@ -140,12 +140,12 @@ TEST_F(MainFormTest, HoverLightsTheButtonAndTheIntroductionsSection) {
     };
     SendMessageA(Control(Id::idSbtnCM), WM_MOUSEMOVE, 0, 0);
     SendMessageA(Control(Id::idSbtnUM), WM_MOUSEMOVE, 0, 0);
-    EXPECT_EQ(lit(), ".B....YY..");
+    EXPECT_EQ(lit(), ".B...YY..");
     SendMessageA(form_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 5));
-    EXPECT_EQ(lit(), "..........");
+    EXPECT_EQ(lit(), ".........");
     form_->sbtnScheClick();  // the introduction is hidden: only the buttons change
     SendMessageA(Control(Id::idSbtnSche), WM_MOUSEMOVE, 0, 0);
-    EXPECT_EQ(lit(), "..B.......");
+    EXPECT_EQ(lit(), "..B......");
 }
 
 TEST_F(MainFormTest, CloseHidesAndTheLinksOpenThroughTheShell) {
@@ -205,17 +205,19 @@ TEST_F(MainFormTest, TheIconMenuMarksTheCurrentPageAndLeavesTheWindowHidden) {
         Options.FormIndex = page;
         seenMain = Open().Handle();
         seenMenu = {};
-        SetCursorPos(600, 500);
+        // The menu opens at the anchor the shell gives (the icon, from the keyboard), not at the pointer.
+        SetCursorPos(100, 100);
         SetTimer(nullptr, 0, 300, ReadOpenMenu);
-        SendMessageA(TrayIcon->Handle(), WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
-        const std::vector<std::string> want = {"1000 Help",
-                                               "1001 Conduit Management",
-                                               page == 2 ? "1002 User Management *" : "1002 User Management",
-                                               "1003 HotSync Schedule",
+        ASSERT_TRUE(TrayIcon->KeyboardProtocol());
+        SendMessageA(TrayIcon->Handle(), WM_TRAYNOTIFY, MAKEWPARAM(600, 500), MAKELPARAM(WM_CONTEXTMENU, kTrayIconId));
+        const std::vector<std::string> want = {"1000 &Help",
+                                               "1001 &Conduit Management",
+                                               page == 2 ? "1002 &User Management *" : "1002 &User Management",
+                                               "1003 HotSync &Schedule",
                                                "-",
-                                               "1100 About Corvane",
+                                               "1100 &About Corvane",
                                                "-",
-                                               "1101 Exit"};
+                                               "1101 E&xit"};
         EXPECT_EQ(seenMenu.Items, want);
         EXPECT_EQ(seenMenu.Frame.right, 600);
         EXPECT_EQ(seenMenu.Frame.bottom, 500);
@@ -237,6 +239,13 @@ TEST_F(MainFormTest, TheIconTogglesTheWindowAndItsCommandsShowIt) {
     SendMessageA(icon, WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
     EXPECT_FALSE(form.Visible());
     EXPECT_FALSE(IsWindowVisible(App().Handle()));
+    // Enter or Space on the icon shows the window with the focus on a control, and never hides it.
+    for (int select = 0; select < 2; ++select) {
+        SendMessageA(icon, WM_TRAYNOTIFY, 0, MAKELPARAM(NIN_KEYSELECT, kTrayIconId));
+        EXPECT_TRUE(form.Visible());
+        EXPECT_TRUE(IsChild(form.Handle(), GetFocus()));
+    }
+    form.HideMain();
 
     const struct {
         int Command;

@@ -97,7 +97,7 @@ TEST_F(UserFormTest, AddCreatesTheKindShown) {
     };
     TfrmUM& page = Open();
     EXPECT_EQ(ListBoxItems(List()), (Items{"Alice Martin", "Bob Lee"}));
-    EXPECT_EQ(GetNextDlgTabItem(page.Handle(), List(), FALSE), page.Control(Id::idRbtnUser));
+    EXPECT_EQ(GetNextDlgTabItem(page.Handle(), page.Control(Id::idRbtnUser), FALSE), List());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.shown.back());
         ui_.Messages.clear();

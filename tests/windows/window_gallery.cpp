@@ -135,9 +135,21 @@ void ShowAboutBox(DWORD milliseconds) {
     PumpFor(milliseconds);
 }
 
+// The system's services, with high contrast on when CORVANE_GALLERY_CONTRAST
+// is 1 (Wine never reports it; its colours come from the prefix's registry).
+class GalleryUi : public UiServices {
+public:
+    bool HighContrast() override {
+        char value[4] = "";
+        return GetEnvironmentVariableA("CORVANE_GALLERY_CONTRAST", value, sizeof value) > 0 && value[0] == '1';
+    }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    GalleryUi ui;
+    SetUiServices(&ui);
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: window_gallery remind-one|remind-several|schedule|conduits|users|user-props"

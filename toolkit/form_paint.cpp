@@ -1,0 +1,120 @@
+// How a form paints: its background, its labels (clickable ones with a focus
+// rectangle), the colours of its radio buttons, check boxes and group boxes,
+// all in the system's colours under high contrast, where no picture is drawn
+// behind a label.
+#include <algorithm>
+
+#include "dialog_keys.h"
+#include "form.h"
+
+namespace corvane {
+namespace {
+
+bool IsShownWindow(HWND window) { return (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+// Paints the part of `picture` (shown by `image`) that lies under the label.
+void PaintPicturePart(HDC dc, const RECT& area, HWND label, HWND image, HGDIOBJ picture) {
+    RECT imageRect;
+    RECT labelRect;
+    GetWindowRect(image, &imageRect);
+    GetWindowRect(label, &labelRect);
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(source, picture);
+    BitBlt(dc, 0, 0, area.right, area.bottom, source, labelRect.left - imageRect.left, labelRect.top - imageRect.top,
+           SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+}  // namespace
+
+HGDIOBJ Form::BitmapOf(int imageId) const {
+    for (const Bitmap& bitmap : bitmaps_) {
+        if (bitmap.Id == imageId) return bitmap.Handle;
+    }
+    return nullptr;
+}
+
+void Form::EraseBackground(HDC dc) const {
+    RECT area;
+    GetClientRect(Handle(), &area);
+    FillRect(dc, &area, SolidBrush(ThemeColor(backColor_, COLOR_BTNFACE)));
+}
+
+bool Form::DrawBackdrop(const DRAWITEMSTRUCT& item, const ControlLook& look) const {
+    if (look.Backdrop == 0 || HighContrast()) return false;
+    HGDIOBJ picture = BitmapOf(look.Backdrop);
+    HWND image = Control(look.Backdrop);
+    if (picture == nullptr || image == nullptr || !IsShownWindow(image)) return false;
+    PaintPicturePart(item.hDC, item.rcItem, item.hwndItem, image, picture);
+    return true;
+}
+
+void Form::DrawLabel(const DRAWITEMSTRUCT& item) const {
+    const ControlLook* look = LookOf(item.hwndItem);
+    if (look == nullptr) return;
+    HDC dc = item.hDC;
+    RECT area = item.rcItem;
+    if (!DrawBackdrop(item, *look)) FillRect(dc, &area, SolidBrush(ThemeColor(look->Back, COLOR_BTNFACE)));
+    char text[256] = "";
+    GetWindowTextA(item.hwndItem, text, sizeof text);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ThemeColor(look->Text, look->HandCursor ? COLOR_HOTLIGHT : COLOR_BTNTEXT));
+    HGDIOBJ previousFont = SelectObject(dc, Font(look->Font));
+    const UINT lines = look->Wrap ? DT_WORDBREAK : DT_SINGLELINE | DT_END_ELLIPSIS;
+    DrawTextA(dc, text, -1, &area, look->Align | lines | PrefixFlags(item.hwndItem, look->Mnemonic));
+    SelectObject(dc, previousFont);
+    if (item.CtlType == ODT_BUTTON && (item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+        SetTextColor(dc, ThemeColor(look->Text, COLOR_BTNTEXT));
+        DrawFocusRect(dc, &area);
+    }
+}
+
+LRESULT Form::ColorStatic(HDC dc, HWND control) {
+    const ControlLook* look = LookOf(control);
+    if (look == nullptr) return DefWindowProcA(Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                               reinterpret_cast<LPARAM>(control));
+    const COLORREF back = ThemeColor(look->Back, COLOR_BTNFACE);
+    SetTextColor(dc, ThemeColor(look->Text, COLOR_BTNTEXT));
+    SetBkColor(dc, back);
+    return reinterpret_cast<LRESULT>(SolidBrush(back));
+}
+
+// Under high contrast the pictures behind labels give way to the system's
+// colours; they come back when it ends.
+void Form::ShowBackdrops() {
+    const bool contrast = HighContrast();
+    for (const auto& look : looks_) {
+        HWND image = look->Backdrop != 0 ? Control(look->Backdrop) : nullptr;
+        if (image == nullptr) continue;
+        const bool hiddenHere = std::find(hiddenBackdrops_.begin(), hiddenBackdrops_.end(), image) != hiddenBackdrops_.end();
+        if (contrast && IsShownWindow(image)) {
+            ShowWindow(image, SW_HIDE);
+            hiddenBackdrops_.push_back(image);
+        } else if (!contrast && hiddenHere) {
+            ShowWindow(image, SW_SHOW);
+            hiddenBackdrops_.erase(std::remove(hiddenBackdrops_.begin(), hiddenBackdrops_.end(), image),
+                                   hiddenBackdrops_.end());
+        }
+    }
+}
+
+namespace {
+
+BOOL CALLBACK ApplyColorsToPage(HWND child, LPARAM) {
+    Window* window = Window::FromHandle(child);
+    if (auto* page = dynamic_cast<Form*>(window)) page->ApplyColors();
+    return TRUE;
+}
+
+}  // namespace
+
+void Form::ApplyColors() {
+    if (Handle() == nullptr) return;
+    ShowBackdrops();
+    // Pages are children: they hear of a changed theme from the window that holds them.
+    if ((GetWindowLongPtrA(Handle(), GWL_STYLE) & WS_CHILD) == 0) EnumChildWindows(Handle(), ApplyColorsToPage, 0);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+}  // namespace corvane
