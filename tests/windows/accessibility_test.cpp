@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls.h"
@@ -15,13 +16,11 @@
 #include "options.h"
 #include "palm_desktop_fixture.h"
 #include "recording_ui.h"
-#include "schedule_records.h"
 #include "window_samples.h"
 
 namespace corvane {
 namespace {
 
-using testing::AddSchedule;
 using testing::Describe;
 using testing::IsClass;
 using testing::StyleOf;
@@ -191,23 +190,22 @@ protected:
         PalmDesktopTest::TearDown();
     }
 
-    // Shows the reminder for Alice Martin, whose daily schedule is due at
-    // 08:00, typing `keys` once its loop runs; returns its modal result.
+    // Shows the reminder for Alice Martin, typing `keys` once its loop runs;
+    // returns its modal result.
     int RunReminder(Keys keys) {
-        Shared.Schedules = std::make_unique<ScheduleList>();
-        record_ = AddSchedule(1001, skDaily, 0, "0800", "20260603");
         const DueUsers due = {{"Alice Martin", 1001}};
         TfrmRemind reminder(host_);
         reminder.SetDueUsers(&due);
         ui_.OnModal = [&keys](HWND dialog) { KeyScript::Start(dialog, keys); };
         const int result = reminder.ShowModal();
         countdownStopped_ = !reminder.TimerRunning(TfrmRemind::kCloseTimer);
+        answer_ = {reminder.Answer(), reminder.AnswerDelay()};
         return result;
     }
 
     testing::RecordingUi ui_;
     HWND host_ = nullptr;
-    ScheduleRecord* record_ = nullptr;
+    std::pair<int, int32_t> answer_;
     bool countdownStopped_ = false;
 };
 
@@ -235,13 +233,13 @@ TEST_F(AccessibilityTest, KeysDoWhatAKeyboardUserExpects) {
         EXPECT_EQ(RunReminder({Press(VK_UP), Press(VK_UP), Press(VK_RETURN)}), Form::mrOk);
         ASSERT_EQ(ui_.Started.size(), 1u);
         EXPECT_EQ(ui_.Started[0], desktop_ + "\\HOTSYNC.EXE");
-        EXPECT_STREQ(record_->SyncDate, "20260604");
+        EXPECT_EQ(answer_, std::make_pair(int{TfrmRemind::chNextPeriod}, 0));
     }
     {
         SCOPED_TRACE("reminder: Tab to the minutes, type them, Enter delays");
         Options.RemindIndex = 2;
         EXPECT_EQ(RunReminder({Press(VK_TAB), Type('1'), Type('5'), Press(VK_RETURN)}), Form::mrOk);
-        EXPECT_STREQ(record_->SyncTime, "0815");
+        EXPECT_EQ(answer_, std::make_pair(int{TfrmRemind::chDelay}, 15));
     }
     {
         SCOPED_TRACE("reminder: any key stops the countdown; Esc lets the occurrence pass as the close box does");
@@ -250,7 +248,6 @@ TEST_F(AccessibilityTest, KeysDoWhatAKeyboardUserExpects) {
         EXPECT_EQ(RunReminder({Press(VK_SHIFT), Press(VK_ESCAPE)}), Form::mrCancel);
         EXPECT_TRUE(countdownStopped_);
         EXPECT_TRUE(ui_.Started.empty());
-        EXPECT_STREQ(record_->SyncTime, "0800");
     }
     const std::size_t users = Shared.Users->Records.size();
     for (const bool enter : {true, false}) {
