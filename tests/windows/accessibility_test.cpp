@@ -21,6 +21,7 @@
 namespace corvane {
 namespace {
 
+using testing::ChildWindows;
 using testing::Describe;
 using testing::IsClass;
 using testing::StyleOf;
@@ -46,17 +47,6 @@ bool Reachable(HWND form, HWND control) {
         if (!(StyleOf(window) & WS_VISIBLE)) return false;
     }
     return IsWindowEnabled(control) != FALSE;
-}
-
-BOOL CALLBACK Collect(HWND window, LPARAM list) {
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-    return TRUE;
-}
-
-std::vector<HWND> Descendants(HWND form) {
-    std::vector<HWND> found;
-    EnumChildWindows(form, Collect, reinterpret_cast<LPARAM>(&found));
-    return found;
 }
 
 // Where a control reads: a radio button where its group starts.
@@ -97,7 +87,7 @@ void CheckTabOrder(HWND form) {
     ASSERT_FALSE(cycle.empty());
     EXPECT_EQ(GetNextDlgTabItem(form, cycle.front(), TRUE), cycle.back()) << "Shift+Tab from the first";
     int groups = 0;
-    for (HWND control : Descendants(form)) {
+    for (HWND control : ChildWindows(form)) {
         if (!Acts(control) || !Reachable(form, control)) continue;
         const bool visited = std::find(cycle.begin(), cycle.end(), control) != cycle.end();
         if (!IsRadio(control)) {
@@ -121,7 +111,7 @@ void CheckTabOrder(HWND form) {
 
 // Screen readers name an input after the static just before it in z-order.
 void CheckLabels(HWND form) {
-    for (HWND control : Descendants(form)) {
+    for (HWND control : ChildWindows(form)) {
         if (!TakesText(control)) continue;
         HWND label = GetWindow(control, GW_HWNDPREV);
         EXPECT_TRUE(label != nullptr && IsClass(label, "Static") && !TextOf(label).empty())

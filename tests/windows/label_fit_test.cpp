@@ -85,17 +85,16 @@ bool Contains(const RECT& outer, const RECT& inner) {
 // A page hosted in another window is a form of its own, checked as a whole.
 bool IsPage(HWND window) { return Window::FromHandle(window) != nullptr; }
 
-BOOL CALLBACK CollectLaidOut(HWND window, LPARAM list) {
-    HWND parent = GetParent(window);
-    if (IsPage(parent) || IsClass(parent, "CorvanePanel")) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-    return TRUE;
-}
-
 // The controls a form is made of, its pages' and panels' too; not the parts
 // a control makes of itself (a picker's arrows, a list's header).
 std::vector<HWND> LaidOutControls(HWND form) {
-    std::vector<HWND> found;
-    EnumChildWindows(form, CollectLaidOut, reinterpret_cast<LPARAM>(&found));
+    std::vector<HWND> found = testing::ChildWindows(form);
+    found.erase(std::remove_if(found.begin(), found.end(),
+                               [](HWND window) {
+                                   HWND parent = GetParent(window);
+                                   return !IsPage(parent) && !IsClass(parent, "CorvanePanel");
+                               }),
+                found.end());
     return found;
 }
 

@@ -13,6 +13,7 @@
 #include "options.h"
 #include "schedule_catch_up.h"
 #include "shared_lists.h"
+#include "win_handles.h"
 #include "win_test_support.h"
 
 namespace corvane {
@@ -40,22 +41,9 @@ std::unique_ptr<ScheduleRecord> NewRecord(uint32_t userId) {
 }
 
 // Holds a file open without sharing it, as a backup program or a scanner may.
-class HeldFile {
-public:
-    explicit HeldFile(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~HeldFile() { Release(); }
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
-    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
-    void Release() {
-        if (Held()) CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE handle_;
-};
+UniqueHandle HoldWithoutSharing(const std::string& path) {
+    return UniqueHandle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+}
 
 // The schedule file lives in cvdata beside the test executable, as it does
 // beside the program (with the shipped data files); each test starts without it.
@@ -129,8 +117,8 @@ TEST_F(ScheduleStoreTest, LoadCatchesUpAgainstTheLocalClockAndSaveWritesWholeRec
 TEST_F(ScheduleStoreTest, AFileThatCannotBeReadIsNeverWrittenOverAndIsReadWhenItCanBe) {
     const std::string old = RecordBytes(1, "0800", "99991231") + RecordBytes(2, "0900", "99991231");
     WriteWholeFile(file_, old);
-    HeldFile held(file_);
-    ASSERT_TRUE(held.Held());
+    UniqueHandle held = HoldWithoutSharing(file_);
+    ASSERT_TRUE(held);
     ScheduleListHolder holder;
     DWORD reason = ERROR_SUCCESS;
     EXPECT_EQ(ScheduleListLoad(holder, &reason), FileLoad::Unreadable);
@@ -138,7 +126,7 @@ TEST_F(ScheduleStoreTest, AFileThatCannotBeReadIsNeverWrittenOverAndIsReadWhenIt
     ScheduleListAdd(holder, NewRecord(2));  // a change made meanwhile
     EXPECT_EQ(ScheduleListSave(holder), 0);
     EXPECT_EQ(ScheduleListReload(holder), FileLoad::Unreadable);
-    held.Release();
+    held.Reset();
     EXPECT_EQ(ReadWholeFile(file_), old);
 
     EXPECT_EQ(ScheduleListReload(holder), FileLoad::Read);
@@ -246,7 +234,7 @@ TEST_F(ScheduleStoreTest, ChangesAreSavedAtOnceAndAFailureIsToldOnce) {
     // Held at start-up: told as unreadable, and the file stays byte for byte.
     const std::string old = ReadWholeFile(file_);
     {
-        HeldFile held(file_);
+        const UniqueHandle held = HoldWithoutSharing(file_);
         ScheduleListLoad(Shared.Schedules);
         ScheduleListAdd(Shared.Schedules, NewRecord(9));
         EXPECT_FALSE(SaveChangesNow(SaveAsk::OncePerProblem));

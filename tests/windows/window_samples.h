@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "about_form.h"
 #include "application.h"
@@ -32,6 +33,18 @@ inline bool IsClass(HWND window, const char* name) { return lstrcmpiA(ClassOf(wi
 inline DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)); }
 
 inline std::string Describe(HWND control) { return ClassOf(control) + " \"" + TextOf(control) + '"'; }
+
+inline BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+// Every window inside `form`, at any depth, in z-order.
+inline std::vector<HWND> ChildWindows(HWND form) {
+    std::vector<HWND> found;
+    EnumChildWindows(form, CollectWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
 
 // One window of the program, built with sample data in `host` (a page) or
 // owned by it (a dialog).
