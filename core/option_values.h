@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
 namespace corvane {
 
@@ -19,16 +18,5 @@ inline constexpr std::size_t kOptionTextSize = 12;
 // The text a field is written as: "1" or "0" for a flag (set when non-zero),
 // the decimal number otherwise.
 void OptionText(bool isFlag, int32_t value, char (&text)[kOptionTextSize]);
-
-}  // namespace corvane
-
-namespace corvane {
-
-// The settings file's new text: whatever `previous` holds before its first
-// section, then `section` (a whole section, header and lines, as given), then
-// every other section of `previous` as it was. Sections of `previous` named
-// `name` (compared without regard to ASCII case) are left out: `section`
-// replaces them.
-std::string SettingsFileText(const std::string& previous, const char* name, const std::string& section);
 
 }  // namespace corvane

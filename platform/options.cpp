@@ -1,53 +1,56 @@
 #include "options.h"
 
+#include <iterator>
+
 #include "file_replace.h"
 #include "fixed_text.h"
 #include "option_values.h"
+#include "settings_text.h"
 
 namespace corvane {
 namespace {
 
 constexpr char kSection[] = "CVOption";
-constexpr wchar_t kSectionW[] = L"CVOption";
 constexpr wchar_t kIniFileName[] = L"brightfen.ini";
 
 struct OptionKey {
     const char* Name;
-    const wchar_t* WideName;
     int32_t TOptions::*Field;
     bool IsFlag;  // a flag counts as set only when its value is exactly 1
 };
 
 // The keys in the order in which they are read and written.
 constexpr OptionKey kKeys[] = {
-    {"ShowHelp", L"ShowHelp", &TOptions::ShowHelp, true},
-    {"Hide", L"Hide", &TOptions::Hide, true},
-    {"UpdatePermanent", L"UpdatePermanent", &TOptions::UpdatePermanent, true},
-    {"FormIndex", L"FormIndex", &TOptions::FormIndex, false},
-    {"RemindIndex", L"RemindIndex", &TOptions::RemindIndex, false},
-    {"RemindSec", L"RemindSec", &TOptions::RemindSec, false},
-    {"RemindMin", L"RemindMin", &TOptions::RemindMin, false},
-    {"RemindDetail", L"RemindDetail", &TOptions::RemindDetail, false},
+    {"ShowHelp", &TOptions::ShowHelp, true},
+    {"Hide", &TOptions::Hide, true},
+    {"UpdatePermanent", &TOptions::UpdatePermanent, true},
+    {"FormIndex", &TOptions::FormIndex, false},
+    {"RemindIndex", &TOptions::RemindIndex, false},
+    {"RemindSec", &TOptions::RemindSec, false},
+    {"RemindMin", &TOptions::RemindMin, false},
+    {"RemindDetail", &TOptions::RemindDetail, false},
 };
 
-// The value of one key as the INI reader gives it, or the field's default.
-int32_t StoredValue(const TOptions& options, const OptionKey& key) {
+// The value of one key as the file holds it, or the field's default.
+int32_t StoredValue(const TOptions& options, const SettingsText& text, const OptionKey& key) {
     static const TOptions defaults;
     const int32_t fallback = defaults.*key.Field;
-    if (options.Stored != FileLoad::Read) return fallback;
-    const UINT stored = GetPrivateProfileIntW(kSectionW, key.WideName, fallback, options.IniFile);
-    return OptionFromStored(key.IsFlag, stored);
+    std::string value;
+    if (options.Stored != FileLoad::Read || !FindSetting(text, kSection, key.Name, value)) return fallback;
+    return OptionFromStored(key.IsFlag, ProfileInteger(value, static_cast<uint32_t>(fallback)));
 }
 
-// The text of the settings' section, header and keys in order.
-std::string SectionText(const TOptions& options) {
-    std::string text = std::string("[") + kSection + "]\r\n";
+// The file's text with every key set to its field, in the file's encoding.
+std::string FileText(const TOptions& options) {
+    SettingsText text = DecodeSettingsText(options.OnDisk);
+    SettingValues values;
     for (const OptionKey& key : kKeys) {
         char value[kOptionTextSize];
         OptionText(key.IsFlag, options.*key.Field, value);
-        text += std::string(key.Name) + "=" + value + "\r\n";
+        values.emplace_back(key.Name, value);
     }
-    return text;
+    SetSettings(text, kSection, values);
+    return EncodeSettingsText(text);
 }
 
 // Reads IniFile's text into OnDisk and gives how that went.
@@ -67,7 +70,9 @@ FileLoad TOptions::Load(DWORD* reason) {
 FileLoad TOptions::LoadFrom(const wchar_t* iniFile, DWORD* reason) {
     if (iniFile == nullptr || !CopyField(IniFile, kPathSize, iniFile, kPathSize)) IniFile[0] = L'\0';
     Stored = ReadStored(*this, reason);
-    for (const OptionKey& key : kKeys) this->*key.Field = StoredValue(*this, key);
+    SetByPerson = 0;
+    const SettingsText text = DecodeSettingsText(OnDisk);
+    for (const OptionKey& key : kKeys) this->*key.Field = StoredValue(*this, text, key);
     return Stored;
 }
 
@@ -75,15 +80,22 @@ FileLoad TOptions::Reload(DWORD* reason) {
     if (Stored != FileLoad::Unreadable) return Stored;
     Stored = ReadStored(*this, reason);
     if (Stored == FileLoad::Unreadable) return Stored;
-    static const TOptions defaults;
-    for (const OptionKey& key : kKeys) {
-        if (this->*key.Field == defaults.*key.Field) this->*key.Field = StoredValue(*this, key);
+    const SettingsText text = DecodeSettingsText(OnDisk);
+    for (std::size_t i = 0; i < std::size(kKeys); ++i) {
+        if ((SetByPerson & 1u << i) == 0) this->*kKeys[i].Field = StoredValue(*this, text, kKeys[i]);
     }
     return Stored;
 }
 
+void TOptions::PersonSet(int32_t TOptions::*field, int32_t value) {
+    this->*field = value;
+    for (std::size_t i = 0; i < std::size(kKeys); ++i) {
+        if (kKeys[i].Field == field) SetByPerson |= 1u << i;
+    }
+}
+
 bool TOptions::Unsaved() const {
-    return Stored != FileLoad::Read || SettingsFileText(OnDisk, kSection, SectionText(*this)) != OnDisk;
+    return Stored != FileLoad::Read || FileText(*this) != OnDisk;
 }
 
 int TOptions::Save(DWORD* reason) {
@@ -98,7 +110,7 @@ int TOptions::Save(DWORD* reason) {
         return 0;
     }
     if (!Unsaved()) return 1;
-    std::string text = SettingsFileText(OnDisk, kSection, SectionText(*this));
+    std::string text = FileText(*this);
     if (ReplaceFileContents(IniFile, text.data(), text.size(), reason) == 0) return 0;
     OnDisk = std::move(text);
     Stored = FileLoad::Read;
