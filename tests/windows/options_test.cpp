@@ -126,7 +126,7 @@ TEST_F(OptionsTest, APathThatDoesNotFitIsNotUsed) {
 
 // A settings file held open without sharing at start-up gives the defaults
 // for the run, but is never written over; once it can be read, its values
-// come in where the run has not changed them.
+// come in where the person has not changed them.
 TEST_F(OptionsTest, AFileThatCannotBeReadIsNeverWrittenOver) {
     const std::string stored = "[CVOption]\r\nFormIndex=1\r\nRemindSec=45\r\n";
     WriteWholeFile(ini_, stored);
@@ -135,7 +135,7 @@ TEST_F(OptionsTest, AFileThatCannotBeReadIsNeverWrittenOver) {
     TOptions options;
     EXPECT_EQ(options.LoadFrom(iniW_.c_str()), FileLoad::Unreadable);
     EXPECT_EQ(options.RemindSec, 30);
-    options.FormIndex = 2;
+    options.PersonSet(&TOptions::FormIndex, 2);
     DWORD reason = ERROR_SUCCESS;
     EXPECT_EQ(options.Save(&reason), 0);
     EXPECT_EQ(options.Reload(&reason), FileLoad::Unreadable);
@@ -157,33 +157,6 @@ TEST_F(OptionsTest, NothingIsWrittenWhenNothingChanged) {
     EXPECT_FALSE(options.Unsaved());
     options.RemindIndex = 3;
     EXPECT_TRUE(options.Unsaved());
-}
-
-TEST(OptionsInstance, LoadsBeforeTheEntryPointAndSavesAfterIt) {
-    ScratchFolder folder("corvane_options_probe");
-    const std::string probe = folder.Path() + "options_probe.exe";
-    ASSERT_TRUE(CopyFileA((testing::ExeDirectory() + "options_probe.exe").c_str(), probe.c_str(), FALSE));
-    const std::string ini = folder.Path() + "brightfen.ini";
-    WriteWholeFile(ini, "[CVOption]\r\nFormIndex=1\r\nShowHelp=2\r\n");
-
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string commandLine = "\"" + probe + "\"";
-    ASSERT_TRUE(CreateProcessA(probe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               folder.Path().c_str(), &startup, &process));
-    WaitForSingleObject(process.hProcess, 30000);
-    DWORD exitCode = 0;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-
-    EXPECT_EQ(exitCode, 1u);  // the FormIndex it found loaded when main began
-    const std::vector<std::string> want = {
-        "[CVOption]",    "ShowHelp=0",   "Hide=0",      "UpdatePermanent=0", "FormIndex=2",
-        "RemindIndex=2", "RemindSec=45", "RemindMin=5", "RemindDetail=1",
-    };
-    EXPECT_EQ(Lines(ReadWholeFile(ini)), want);
 }
 
 }  // namespace
