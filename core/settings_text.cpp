@@ -1,5 +1,6 @@
 #include "settings_text.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <type_traits>
 
@@ -169,6 +170,7 @@ void Set(std::basic_string<C>& text, const char* section, const SettingValues& v
         if (lines[last].Next == lines[last].End) added = lineBreak + added;  // the last line had no break
         text.insert(insertAt, added);
     }
+    std::sort(replaced.begin(), replaced.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (auto change = replaced.rbegin(); change != replaced.rend(); ++change) {
         const Line& line = lines[change->first];
         text.replace(line.Start, line.End - line.Start, change->second);

@@ -26,7 +26,7 @@ struct RunState {
     std::unique_ptr<TIconWin> TrayIcon;  // start-up to the end of the run; the main window shows it
 
     // The person set a setting (by hand, or by answering a reminder).
-    void PersonSet(int32_t TOptions::*field, int32_t value) {
+    void PersonSet(int32_t OptionFields::*field, int32_t value) {
         Options.PersonSet(field, value);
         Saver.DataChanged();
     }

@@ -10,23 +10,15 @@
 
 #include "data_paths.h"
 #include "file_load.h"
+#include "option_values.h"
 
 namespace corvane {
 
-struct TOptions {
-    int32_t ShowHelp = 1;      // 1: the main window opens on the introduction page
-    int32_t FormIndex = 3;     // the page shown last: 0 introduction, 1 conduits, 2 users, 3 schedule
-    WidePath IniFile = {};     // full path of the INI file; empty when none can be formed
-    int32_t Hide = 0;          // 1: the main window stays hidden at start-up
-    int32_t RemindIndex = 2;   // the reminder's last choice: 1 sync now, 2 remind later, 3 skip
-    int32_t RemindSec = 30;    // seconds the reminder counts down
-    int32_t RemindMin = 5;     // minutes first offered as the reminder's delay
-    int32_t RemindDetail = 1;  // non-zero: the reminder lists the due users
-    int32_t UpdatePermanent = 0;  // 1: a conduit action also becomes the user's permanent one
-
+// The fields (OptionFields) with the file they live in.
+struct TOptions : OptionFields {
+    WidePath IniFile = {};  // full path of the INI file; empty when none can be formed
     FileLoad Stored = FileLoad::NoPath;  // how reading IniFile went; an unread file is never written over
     std::string OnDisk;                  // IniFile's bytes as last read or written
-    uint32_t SetByPerson = 0;            // one bit per key, in the file's order: set by the person this run
 
     // Sets IniFile to "brightfen.ini" beside the executable and reads every key.
     FileLoad Load(DWORD* reason = nullptr);
@@ -38,8 +30,6 @@ struct TOptions {
     // during the run keeps its value (also one set back to its default),
     // every other field takes the file's.
     FileLoad Reload(DWORD* reason = nullptr);
-    // The person set `field` to `value` (by hand, or by answering a reminder).
-    void PersonSet(int32_t TOptions::*field, int32_t value);
     // True when the file's text would change (or does not exist yet).
     bool Unsaved() const;
     // Replaces IniFile, in the encoding it came in, with every key set to its

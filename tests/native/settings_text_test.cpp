@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "option_values.h"
 #include "settings_text.h"
 
 namespace corvane {
@@ -30,6 +31,8 @@ TEST(SettingsText, WritesOnlyItsKeysInTheFilesEncoding) {
         {"; mine\r\n[CVOption]\r\n; note\r\nshowhelp = 1\r\nColour=red\r\n\r\n[Other]\r\nFormIndex=7",
          "; mine\r\n[CVOption]\r\n; note\r\nshowhelp =0\r\nColour=red\r\nFormIndex=2\r\n\r\n[Other]\r\nFormIndex=7"},
         {"[Other]\nA=1\n[ cvoption ]\nFormIndex=3", "[Other]\nA=1\n[ cvoption ]\nFormIndex=2\nShowHelp=0\n"},
+        // Each key's line is changed where it stands, whatever the order.
+        {"[CVOption]\r\nFormIndex=12345\r\nShowHelp=1\r\n", "[CVOption]\r\nFormIndex=2\r\nShowHelp=0\r\n"},
         // A second section of the same name is not the one read: it stays.
         {"[CVOption]\r\n[CVOption]\r\nShowHelp=1\r\n", "[CVOption]\r\nShowHelp=0\r\nFormIndex=2\r\n[CVOption]\r\nShowHelp=1\r\n"},
         // The UTF-8 mark is no part of the first line, and stays.
@@ -66,6 +69,26 @@ TEST(SettingsText, FindsValuesAsTheProfileReaderDoes) {
         EXPECT_EQ(found, row.found) << row.file;
         EXPECT_EQ(found ? ProfileInteger(value, 30) : 30u, row.value) << row.file;
     }
+}
+
+// A late read of a file that could not be read: the fields the person set
+// keep their values, field by field, also one set back to its default;
+// every other field takes the file's value.
+TEST(OptionFields, OnALateReadThePersonsSettingsWin) {
+    OptionFields fields;
+    fields.PersonSet(&OptionFields::UpdatePermanent, 1);
+    fields.PersonSet(&OptionFields::UpdatePermanent, 0);
+    fields.PersonSet(&OptionFields::FormIndex, 2);
+    fields.RemindIndex = 3;  // a value the program set, not the person
+    ReadOptionFields(fields, "[CVOption]\r\nUpdatePermanent=1\r\nFormIndex=1\r\nRemindSec=45\r\nRemindIndex=1\r\n", true);
+    EXPECT_EQ(fields.UpdatePermanent, 0);
+    EXPECT_EQ(fields.FormIndex, 2);
+    EXPECT_EQ(fields.RemindIndex, 1);
+    EXPECT_EQ(fields.RemindSec, 45);
+    EXPECT_EQ(fields.ShowHelp, 1);  // missing in the file: its default
+    EXPECT_EQ(OptionFileBytes(fields, "[CVOption]\r\nUpdatePermanent=1\r\n"),
+              "[CVOption]\r\nUpdatePermanent=0\r\nShowHelp=1\r\nHide=0\r\nFormIndex=2\r\nRemindIndex=1\r\n"
+              "RemindSec=45\r\nRemindMin=5\r\nRemindDetail=1\r\n");
 }
 
 }  // namespace

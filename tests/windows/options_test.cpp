@@ -93,10 +93,10 @@ TEST_F(OptionsTest, IntegersAreKeptAsRead) {
     EXPECT_EQ(options.RemindSec, 12);
     EXPECT_EQ(options.RemindMin, -4);
     EXPECT_EQ(options.RemindIndex, 0);
-    // The section is written whole, every key in its order.
+    // Each key keeps its line; the keys the file lacked follow, in their order.
     const std::vector<std::string> want = {
-        "[CVOption]",    "ShowHelp=1",   "Hide=0",       "UpdatePermanent=0", "FormIndex=7",
-        "RemindIndex=0", "RemindSec=12", "RemindMin=-4", "RemindDetail=5",
+        "[CVOption]",    "FormIndex=7", "RemindDetail=5", "RemindSec=12", "RemindMin=-4",
+        "RemindIndex=0", "ShowHelp=1",  "Hide=0",         "UpdatePermanent=0",
     };
     EXPECT_EQ(SavedLines(options), want);
 }
@@ -146,7 +146,7 @@ TEST_F(OptionsTest, AFileThatCannotBeReadIsNeverWrittenOver) {
     EXPECT_EQ(options.Reload(), FileLoad::Read);
     EXPECT_EQ(options.RemindSec, 45);
     EXPECT_EQ(options.FormIndex, 2);
-    EXPECT_EQ(SavedLines(options)[4], "FormIndex=2");
+    EXPECT_EQ(SavedLines(options)[1], "FormIndex=2");
 }
 
 TEST_F(OptionsTest, NothingIsWrittenWhenNothingChanged) {

@@ -165,6 +165,7 @@ TEST_F(UserFormTest, DeleteAsksAndRemovesOnlyOnOk) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.question);
         SetState(c.profiles ? "User 1003" : "User 1002", "Name", c.name);
+        UserListFree(run_.Lists.Users, run_.Palm);
         Open();
         ui_.Messages.clear();
         changes_ = 0;
