@@ -166,22 +166,32 @@ void TfrmRemind::StopCountdown(const char* closeCaption) {
     SetLabelText(Id::idLblClose, closeCaption);
 }
 
+// The preselection the dialog opens with is no choice of the person's.
+void TfrmRemind::KeepChoice(int32_t index) {
+    if (FReady) {
+        run_.PersonSet(&TOptions::RemindIndex, index);
+    } else {
+        run_.Options.RemindIndex = index;
+        run_.Saver.DataChanged();
+    }
+}
+
 void TfrmRemind::rbtnNowClick() {
     EnableWindow(Control(Id::idEdtMin), FALSE);
     StopCountdown("   Close  ");
-    run_.PersonSet(&TOptions::RemindIndex, 1);
+    KeepChoice(1);
 }
 
 void TfrmRemind::rbtnLaterClick() {
     EnableWindow(Control(Id::idEdtMin), TRUE);
     StopCountdown("  Close  ");
-    run_.PersonSet(&TOptions::RemindIndex, 2);
+    KeepChoice(2);
 }
 
 void TfrmRemind::rbtnNoClick() {
     EnableWindow(Control(Id::idEdtMin), FALSE);
     StopCountdown("  Close  ");
-    run_.PersonSet(&TOptions::RemindIndex, 3);
+    KeepChoice(3);
 }
 
 void TfrmRemind::edtMinExit() {

@@ -71,6 +71,7 @@ private:
     // "remind again after RemindMin minutes" as the answer.
     bool StartHotSync();
     void TellNotStarted(const char* program, const std::string& reason);
+    void KeepChoice(int32_t index);
 
     int32_t FCountdown = 0;
     bool FReady = false;
