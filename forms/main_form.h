@@ -104,7 +104,6 @@ protected:
 
 private:
     void AddLaidOutControls();
-    void MakeSpeedButtons();
     void FormCreate();
     void OpenStartPage();
     void AddTrayIcon();
@@ -113,6 +112,7 @@ private:
     Form* PageWindow(int32_t page) const;
     void CreatePageWindow(int32_t page);
     void ShowPage(int32_t page);
+    void FocusPage();
     void SetStatus(int32_t page);
     void UsersChanged();
     void SchedulesMoved();
@@ -128,6 +128,7 @@ private:
     std::unique_ptr<SyncCheck> FSync;
     int32_t FPageIndex = 0;
     bool startPageMade_ = false;
+    bool pageFocusPending_ = false;  // a page was put on view while the window was hidden
     COLORREF FButtonColors[3] = {kButtonColor, kButtonColor, kButtonColor};
     UINT taskbarCreated_ = 0;
     UINT instanceMessage_ = 0;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "accessible_text.h"
 #include "change_saver.h"
 #include "code_page.h"
 #include "controls.h"
@@ -91,6 +92,9 @@ TfrmRemind::TfrmRemind(HWND owner) {
     // Enter closes with the checked choice; Esc, as the close box, lets this occurrence pass.
     SetDefaultControl(Id::idLblClose);
     SetDescription(Id::idLblDesc);
+    // Screen readers hear the button as "Close": a name that changed every
+    // second would be read out every second, over everything else.
+    SetAccessibleText(Control(Id::idLblClose), AccessibleText::Name, "Close");
     // The list view shares the image list (LVS_SHAREIMAGELISTS), so it is ours to destroy; the list keeps its own
     // copy of the icon.
     const int iconSize = Scaled(32);
@@ -105,6 +109,7 @@ TfrmRemind::TfrmRemind(HWND owner) {
 }
 
 TfrmRemind::~TfrmRemind() {
+    if (HWND close = Control(Id::idLblClose)) ClearAccessibleText(close, AccessibleText::Name);
     if (Handle() != nullptr) DestroyWindow(Handle());
     if (imglUser_ != nullptr) ImageList_Destroy(imglUser_);
 }
