@@ -73,6 +73,9 @@ TfrmIntro::TfrmIntro(HWND host, RunState& run) : run_(run) {
     // Two lines, ending where the original's one line did.
     AddControl({ControlKind::Label, Id::idLblSupport, 18, 219, 198, 26, SupportText().c_str()}, support);
     AddControl(kShowAtStartup, plain);
+    // Screen readers read in z-order: each heading before its paragraph.
+    SetTabOrder({Id::idLblTitle, Id::idLblMain1, Id::idLblCM1, Id::idLblCM2, Id::idLblUM1, Id::idLblUM2, Id::idLblSche1,
+                 Id::idLblSche2});
     FormCreate();
 }
 

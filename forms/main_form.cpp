@@ -1,14 +1,13 @@
 #include "main_form.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include "app_restart.h"
 #include "application.h"
 #include "conduit_form.h"
 #include "controls.h"
 #include "data_paths.h"
-#include "dialog_keys.h"
+#include "button_keyboard.h"
 #include "icon_win.h"
 #include "local_clock.h"
 #include "intro_form.h"
@@ -82,62 +81,6 @@ ControlLook LookFor(const ControlSpec& layout) {
     return look;
 }
 
-// A speed button: a push button that a click leaves without the keyboard
-// focus (Tab and its mnemonic reach it). It tracks its own press (the
-// button's own handling would take the focus) and reports every mouse
-// movement over it to the main window.
-constexpr UINT_PTR kSpeedButtonSubclass = 1;
-
-bool Inside(HWND button, LPARAM position) {
-    RECT area;
-    GetClientRect(button, &area);
-    const POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-    return PtInRect(&area, at) != FALSE;
-}
-
-void ReleasePress(HWND button) {
-    SendMessageA(button, BM_SETSTATE, FALSE, 0);
-    if (GetCapture() == button) ReleaseCapture();
-}
-
-LRESULT CALLBACK SpeedButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR mainForm) {
-    switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            SetCapture(button);
-            SendMessageA(button, BM_SETSTATE, TRUE, 0);
-            return 0;
-        case WM_LBUTTONUP: {
-            if (GetCapture() != button) return 0;
-            ReleasePress(button);
-            if (Inside(button, lParam)) {
-                SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                             reinterpret_cast<LPARAM>(button));
-            }
-            return 0;
-        }
-        case WM_CAPTURECHANGED:
-            if (reinterpret_cast<HWND>(lParam) != button) SendMessageA(button, BM_SETSTATE, FALSE, 0);
-            break;
-        case WM_MOUSEMOVE: {
-            // A press shows as long as the mouse stays over the button.
-            if (GetCapture() == button) SendMessageA(button, BM_SETSTATE, Inside(button, lParam) ? TRUE : FALSE, 0);
-            auto* form = reinterpret_cast<TfrmMain*>(mainForm);
-            for (int number = 0; number < 3; ++number) {
-                if (GetDlgCtrlID(button) == kSpeedButtons[number]) form->HighlightButton(number);
-            }
-            return 0;
-        }
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(button, SpeedButtonProcedure, kSpeedButtonSubclass);
-            break;
-        default:
-            break;
-    }
-    return DefSubclassProc(button, message, wParam, lParam);
-}
-
 }  // namespace
 
 TfrmMain::TfrmMain(RunState& run, RunEvents events) : run_(run), runEvents_(std::move(events)) {
@@ -150,7 +93,6 @@ TfrmMain::TfrmMain(RunState& run, RunEvents events) : run_(run), runEvents_(std:
     instanceMessage_ = RegisterWindowMessageA(kInstanceMessage);
     ChangeWindowMessageFilterEx(Handle(), instanceMessage_, MSGFLT_ALLOW, nullptr);
     AddLaidOutControls();
-    MakeSpeedButtons();
     // Reminders come from start-up on, whichever page is open.
     FSync = std::make_unique<SyncCheck>(Handle(), ProcessStartTime(), run_);
     FSync->SetSchedulesMoved([this] { SchedulesMoved(); });
@@ -167,15 +109,9 @@ TfrmMain::~TfrmMain() {
 
 void TfrmMain::AddLaidOutControls() {
     for (const ControlSpec& layout : kControls) AddControl(layout, LookFor(layout));
-    // Reading order: Help, the page buttons, the page, the home link, Close.
-    SetTabOrder({Id::idImgHelp, Id::idLblHelp, Id::idPnlTool, Id::idPnlForm, Id::idLblHome, Id::idImgClose,
-                 Id::idLblClose});
-}
-
-void TfrmMain::MakeSpeedButtons() {
-    for (int id : kSpeedButtons) {
-        SetWindowSubclass(Control(id), SpeedButtonProcedure, kSpeedButtonSubclass, reinterpret_cast<DWORD_PTR>(this));
-    }
+    // Reading order: Help, the page buttons, the page after its name, the home link, Close.
+    SetTabOrder({Id::idImgHelp, Id::idLblHelp, Id::idPnlTool, Id::idLblStatus, Id::idPnlForm, Id::idLblHome,
+                 Id::idImgClose, Id::idLblClose});
 }
 
 void TfrmMain::FormCreate() {
@@ -249,6 +185,8 @@ void TfrmMain::CreatePageWindow(int32_t page) {
     if (page == pgSchedule) FSche = std::make_unique<TfrmSche>(host, run_);
     Form* created = PageWindow(page);
     if (created == nullptr) return;
+    // Screen readers name a page by its title.
+    SetWindowTextA(created->Handle(), kStatusCaptions[page]);
     // Each page fills the panel.
     RECT area;
     GetClientRect(host, &area);
@@ -263,13 +201,19 @@ void TfrmMain::OpenPage(int32_t page, bool byPerson) {
     SetStatus(page, byPerson);
 }
 
-// The focus goes with the page on view, never stays on a hidden one.
+// The focus goes with the page on view, never stays on a hidden one: to its
+// first control now, or when the window is next shown.
 void TfrmMain::ShowPage(int32_t page) {
     for (int32_t number = pgIntro; number <= pgSchedule; ++number) {
         if (Form* window = PageWindow(number)) ShowControl(window->Handle(), number == page);
     }
-    Form* shown = PageWindow(page);
-    if (shown != nullptr && Visible()) shown->FocusFirstControl();
+    pageFocusPending_ = true;
+    if (Visible()) FocusPage();
+}
+
+void TfrmMain::FocusPage() {
+    pageFocusPending_ = false;
+    if (Form* shown = PageWindow(FPageIndex)) shown->FocusFirstControl();
 }
 
 void TfrmMain::SetStatus(int32_t page, bool byPerson) {
@@ -373,6 +317,7 @@ void TfrmMain::BringForward() {
     ShowMain();
     SetForegroundWindow(App().Handle());
     SetForegroundWindow(Handle());
+    if (pageFocusPending_) FocusPage();
     if (!IsChild(Handle(), GetFocus())) FocusFirstControl();
 }
 
@@ -381,6 +326,7 @@ bool TfrmMain::Visible() const { return IsWindowVisible(Handle()) != FALSE; }
 void TfrmMain::SetVisible(bool visible) {
     if (visible && !startPageMade_) OpenStartPage();
     ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE);
+    if (visible && pageFocusPending_) FocusPage();
 }
 
 void TfrmMain::Close() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
@@ -466,12 +412,14 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM:
             if (DrawSpeedButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
             break;
-        case WM_SETCURSOR:
-            if (SpeedButtonNumber(reinterpret_cast<HWND>(wParam)) >= 0) {
-                SetCursor(LoadCursor(nullptr, IDC_HAND));
-                return TRUE;
-            }
-            break;
+        case WM_SETCURSOR: {
+            // The mouse over a page button lights it.
+            const int number = SpeedButtonNumber(reinterpret_cast<HWND>(wParam));
+            if (number < 0) break;
+            if (HIWORD(lParam) == WM_MOUSEMOVE) HighlightButton(number);
+            SetCursor(LoadCursor(nullptr, IDC_HAND));
+            return TRUE;
+        }
         case WM_DESTROY:
             FormDestroy();
             break;

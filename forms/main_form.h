@@ -106,7 +106,6 @@ protected:
 
 private:
     void AddLaidOutControls();
-    void MakeSpeedButtons();
     void FormCreate();
     void OpenStartPage();
     void AddTrayIcon();
@@ -115,6 +114,7 @@ private:
     Form* PageWindow(int32_t page) const;
     void CreatePageWindow(int32_t page);
     void ShowPage(int32_t page);
+    void FocusPage();
     void SetStatus(int32_t page, bool byPerson);
     void UsersChanged();
     void SchedulesMoved();
@@ -131,6 +131,7 @@ private:
     std::unique_ptr<SyncCheck> FSync;
     int32_t FPageIndex = 0;
     bool startPageMade_ = false;
+    bool pageFocusPending_ = false;  // a page was put on view while the window was hidden
     COLORREF FButtonColors[3] = {kButtonColor, kButtonColor, kButtonColor};
     UINT taskbarCreated_ = 0;
     UINT instanceMessage_ = 0;

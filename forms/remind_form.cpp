@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "accessible_text.h"
 #include "code_page.h"
 #include "controls.h"
 #include "decimal_text.h"
@@ -89,6 +90,9 @@ TfrmRemind::TfrmRemind(HWND owner, RunState& run) : run_(run) {
     // Enter closes with the checked choice; Esc, as the close box, lets this occurrence pass.
     SetDefaultControl(Id::idLblClose);
     SetDescription(Id::idLblDesc);
+    // Screen readers hear the button as "Close": a name that changed every
+    // second would be read out every second, over everything else.
+    SetAccessibleText(Control(Id::idLblClose), AccessibleText::Name, "Close");
     // The list view shares the image list (LVS_SHAREIMAGELISTS), so it is ours to destroy; the list keeps its own
     // copy of the icon.
     const int iconSize = Scaled(32);
@@ -103,6 +107,7 @@ TfrmRemind::TfrmRemind(HWND owner, RunState& run) : run_(run) {
 }
 
 TfrmRemind::~TfrmRemind() {
+    if (HWND close = Control(Id::idLblClose)) ClearAccessibleText(close, AccessibleText::Name);
     if (Handle() != nullptr) DestroyWindow(Handle());
     if (imglUser_ != nullptr) ImageList_Destroy(imglUser_);
 }

@@ -103,6 +103,8 @@ void TfrmUM::NotifyUsersChanged() {
 }
 
 void TfrmUM::FillUserList(int32_t kind) {
+    // Screen readers name the list after what it shows.
+    SetWindowTextA(Control(Id::idLblUsers), kind == ukProfile ? "Profiles" : "Users");
     HWND list = Control(Id::idLbxUser);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     const int32_t count = UserListCount(run_.Lists.Users.get());

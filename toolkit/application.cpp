@@ -108,24 +108,63 @@ void Application::FlashTaskbarEntry() {
     FlashWindowEx(&flash);
 }
 
+// The active window's dialog manager takes its keys; the window hears of a
+// key first (the reminder's countdown stops at any key).
+void Application::Dispatch(MSG& message) {
+    HWND active = GetActiveWindow();
+    const bool keyPress = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+    if (keyPress && active != nullptr) {
+        if (Window* window = Window::FromHandle(active)) window->OnKeyInput();
+    }
+    if (active != nullptr && IsDialogMessageA(active, &message)) return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
 int Application::Run() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        HWND active = GetActiveWindow();
-        if (active != nullptr && IsDialogMessageA(active, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
     return static_cast<int>(message.wParam);
 }
+
+void Application::RunUntil(const std::function<bool()>& done) {
+    MSG message;
+    while (!done()) {
+        if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        Dispatch(message);
+    }
+}
+
+namespace {
+
+// A message box of the program's: the system's dialog class.
+BOOL CALLBACK BringQuestionForward(HWND window, LPARAM) {
+    char className[8] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
+    SetForegroundWindow(window);
+    return FALSE;
+}
+
+}  // namespace
 
 bool Application::MayClose(HWND window) {
     if (nestedLoops_ == 0) return true;
     pendingClose_ = window;
-    // An open menu would wait for a person.
+    // An open menu would wait for a person; a question waits for an answer, in front.
     EndMenu();
     for (HWND modal : modalWindows_) PostMessageA(modal, WM_CLOSE, 0, 0);
+    EnumThreadWindows(GetCurrentThreadId(), BringQuestionForward, 0);
     return false;
+}
+
+HWND Application::QuestionOwner(HWND owner) const {
+    HWND shown = owner != nullptr ? GetAncestor(owner, GA_ROOT) : nullptr;
+    if (shown != nullptr && shown != window_ && IsWindowVisible(shown)) return owner;
+    return mainWindow_ != nullptr ? mainWindow_ : owner;
 }
 
 void Application::ModalStarted(HWND window) { modalWindows_.push_back(window); }

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ public:
 
     // Runs until the quit message; keyboard navigation goes to the active window.
     int Run();
+    // The same loop, run nested (a modal window's) until `done` says so; the
+    // quit message ends it early and is left for the outer loop.
+    void RunUntil(const std::function<bool()>& done);
     // Ends the message loop.
     void Terminate() { PostQuitMessage(0); }
 
@@ -45,9 +49,14 @@ public:
     int NestedLoops() const { return nestedLoops_; }
     // Whether `window` may close now. While a nested loop runs it may not: an
     // open menu ends, the modal windows are asked to end with their cancel
-    // result, and `window` is sent WM_CLOSE again once the last nested loop
-    // has returned.
+    // result, an open question comes to the front to be answered, and
+    // `window` is sent WM_CLOSE again once the last nested loop has returned.
     bool MayClose(HWND window);
+
+    // The owner a message box needs so that no window of the program can
+    // cover it: the given window when it is shown (the task-bar window aside),
+    // else the main window.
+    HWND QuestionOwner(HWND owner) const;
 
     // Modal windows register while their loop runs, so that MayClose can end them.
     void ModalStarted(HWND window);
@@ -56,6 +65,7 @@ public:
 private:
     friend class NestedLoop;
     void LoopLeft();
+    static void Dispatch(MSG& message);
 
     HWND window_ = nullptr;
     HWND mainWindow_ = nullptr;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "dialog_keys.h"
+#include "button_keyboard.h"
 
 namespace corvane {
 

@@ -2,17 +2,23 @@
 
 namespace corvane {
 
-DisabledScope::DisabledScope(HWND window) {
+DisabledScope::DisabledScope(HWND window) : focus_(GetFocus()) {
     if (window != nullptr) Disable(window);
 }
 
-DisabledScope::DisabledScope(ThreadWindowsBut others) : except_(others.Except) {
+DisabledScope::DisabledScope(ThreadWindowsBut others) : except_(others.Except), focus_(GetFocus()) {
     EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(this));
 }
 
 DisabledScope::~DisabledScope() {
     for (HWND window : disabled_) {
         if (IsWindow(window)) EnableWindow(window, TRUE);
+    }
+    // Disabling a window takes the focus from the control in it: the control
+    // that had it gets it back, unless the focus has gone somewhere since.
+    if (GetFocus() == nullptr && focus_ != nullptr && IsWindow(focus_) && IsWindowVisible(focus_) &&
+        IsWindowEnabled(focus_)) {
+        SetFocus(focus_);
     }
 }
 

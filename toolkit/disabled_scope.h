@@ -1,6 +1,7 @@
 // Keeps windows disabled for its lifetime: while a modal window of the program
 // runs, or while a module's own dialog does. Afterwards it enables exactly the
-// windows it disabled; one that was disabled already stays so.
+// windows it disabled (one that was disabled already stays so) and gives the
+// focus back to the control that had it.
 #pragma once
 
 #include <windows.h>
@@ -28,6 +29,7 @@ private:
     void Disable(HWND window);
 
     HWND except_ = nullptr;
+    HWND focus_ = nullptr;
     std::vector<HWND> disabled_;
 };
 

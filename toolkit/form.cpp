@@ -1,17 +1,19 @@
+// A form's life: its window made as a dialog of its own class, its timers,
+// its modal run, the focus and the default and cancel controls it names, and
+// the messages it hands to a window's handlers.
 #include "form.h"
 
 #include <commctrl.h>
-#include <uxtheme.h>
 
 #include <algorithm>
-#include <cstring>
-#include <string>
 
+#include "accessible_text.h"
 #include "application.h"
-#include "controls.h"
-#include "dialog_keys.h"
+#include "button_keyboard.h"
+#include "disabled_scope.h"
 #include "dpi.h"
 #include "panel.h"
+#include "ui_services.h"
 
 namespace corvane {
 namespace {
@@ -25,45 +27,10 @@ void InitCommonControlsOnce() {
     done = true;
 }
 
-struct ClassAndStyle {
-    const char* ClassName;
-    DWORD Style;
-    DWORD ExStyle;
-};
-
-// A clickable label is a push button drawn as the label (Enter and Space
-// press it, Tab reaches it); any other keeps '&' as text unless it marks a mnemonic.
-ClassAndStyle ClassFor(ControlKind kind, bool clickable, bool mnemonic) {
-    switch (kind) {
-        case ControlKind::Label:
-            if (clickable) return {"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
-            return {"STATIC", SS_OWNERDRAW | SS_NOTIFY | (mnemonic ? 0u : static_cast<DWORD>(SS_NOPREFIX)), 0};
-        case ControlKind::Name: return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
-        case ControlKind::Image: return {"STATIC", SS_BITMAP, 0};
-        case ControlKind::Icon: return {"STATIC", SS_ICON | SS_REALSIZECONTROL, 0};
-        case ControlKind::Panel: return {kPanelClassName, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
-        case ControlKind::GroupBox: return {"BUTTON", BS_GROUPBOX, 0};
-        case ControlKind::Button: return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
-        case ControlKind::RadioButton: return {"BUTTON", BS_AUTORADIOBUTTON | WS_TABSTOP, 0};
-        case ControlKind::CheckBox: return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
-        case ControlKind::ComboList: return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
-        case ControlKind::Edit: return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-        case ControlKind::ListBox: return {"LISTBOX", LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-        case ControlKind::ListViewReport:
-            return {WC_LISTVIEWA, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, WS_EX_CLIENTEDGE};
-        // The form owns the image list it gives the view, so the view must not destroy it.
-        case ControlKind::ListViewIcons:
-            return {WC_LISTVIEWA, LVS_ICON | LVS_SINGLESEL | LVS_SHAREIMAGELISTS | WS_TABSTOP, WS_EX_CLIENTEDGE};
-        case ControlKind::TimePicker: return {DATETIMEPICK_CLASSA, DTS_TIMEFORMAT | DTS_UPDOWN | WS_TABSTOP, 0};
-        case ControlKind::DatePicker: return {DATETIMEPICK_CLASSA, DTS_SHORTDATEFORMAT | WS_TABSTOP, 0};
-    }
-    return {"STATIC", 0, 0};
-}
-
-// Radio buttons, check boxes and group boxes keep the classic look, in which
-// they take the colours the form gives them.
-bool TakesFormColors(ControlKind kind) {
-    return kind == ControlKind::RadioButton || kind == ControlKind::CheckBox || kind == ControlKind::GroupBox;
+// Every form is a dialog of a class of its own.
+WindowClass DialogClass(WindowClass windowClass) {
+    windowClass.Dialog = true;
+    return windowClass;
 }
 
 }  // namespace
@@ -82,15 +49,16 @@ Form::~Form() {
 bool Form::CreatePage(const WindowClass& windowClass, HWND host, int width, int height) {
     InitCommonControlsOnce();
     // No WS_CLIPCHILDREN: group boxes paint no interior, so the page paints under them.
-    return CreateWindowOf(windowClass, WS_EX_CONTROLPARENT, WS_CHILD, "", 0, 0, Scaled(width), Scaled(height), host);
+    return CreateWindowOf(DialogClass(windowClass), WS_EX_CONTROLPARENT, WS_CHILD, "", 0, 0, Scaled(width),
+                          Scaled(height), host);
 }
 
 bool Form::CreatePage(const char* className, HWND host) {
     InitCommonControlsOnce();
     RECT area{};
     GetClientRect(host, &area);
-    return CreateWindowOf(WindowClass{className}, WS_EX_CONTROLPARENT, WS_CHILD, "", 0, 0, area.right, area.bottom,
-                          host);
+    return CreateWindowOf(DialogClass(WindowClass{className}), WS_EX_CONTROLPARENT, WS_CHILD, "", 0, 0, area.right,
+                          area.bottom, host);
 }
 
 bool Form::CreateDialogWindow(const char* className, HWND owner, const char* caption, int clientWidth,
@@ -110,132 +78,17 @@ bool Form::CreateTopLevel(const WindowClass& windowClass, HWND owner, const char
     const int height = frame.bottom - frame.top;
     const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    return CreateWindowOf(windowClass, exStyle, style, caption, x, y, width, height, owner);
+    return CreateWindowOf(DialogClass(windowClass), exStyle, style, caption, x, y, width, height, owner);
 }
 
-HWND Form::Control(int id) const {
-    for (const OwnControl& control : controls_) {
-        if (control.Id == id) return control.Handle;
-    }
-    return nullptr;
-}
 
-int Form::GrowthOf(int id) const {
-    for (const OwnControl& control : controls_) {
-        if (control.Id == id) return std::max(0, static_cast<int>(RectInParent(control.Handle).right) - control.LayoutRight);
-    }
-    return 0;
-}
 
-HWND Form::ParentOf(const ControlSpec& layout) const {
-    if (layout.Parent == 0) return Handle();
-    HWND panel = Control(layout.Parent);
-    return panel != nullptr ? panel : Handle();
-}
 
-HWND Form::CreateControl(const ControlSpec& layout, int shift, HWND parent, bool clickable) {
-    const ClassAndStyle kind = ClassFor(layout.Kind, clickable, std::strchr(layout.Text, '&') != nullptr);
-    // A drop-down list's height includes its list.
-    const int height = layout.Kind == ControlKind::ComboList ? layout.Height + 160 : layout.Height;
-    // Pictures are loaded after creation; the text of an image names its resource.
-    const bool picture = layout.Kind == ControlKind::Image || layout.Kind == ControlKind::Icon;
-    // Edges are scaled rather than sizes, so that controls that meet in the layout still meet.
-    const int left = Scaled(layout.X);
-    const int top = Scaled(layout.Y);
-    const DWORD shown = layout.Kind == ControlKind::Name ? 0 : WS_VISIBLE;
-    return CreateWindowExA(kind.ExStyle, kind.ClassName, picture ? "" : layout.Text,
-                           WS_CHILD | shown | kind.Style | layout.Style, left + shift, top,
-                           Scaled(layout.X + layout.Width) - left, Scaled(layout.Y + height) - top, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)), GetModuleHandleA(nullptr), nullptr);
-}
 
-// A bitmap comes in the version drawn for the screen's scaling where there is
-// one, otherwise stretched from the 100 % one; laid out wider than it is
-// drawn, it is stretched to its layout's width. An icon is taken from the size
-// of its icon file nearest to the control's.
-void Form::LoadPicture(const ControlSpec& layout, HWND control) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (layout.Kind == ControlKind::Image) {
-        const std::string drawn = std::string(layout.Text) + PictureSuffix();
-        HANDLE bitmap = LoadImageA(instance, drawn.c_str(), IMAGE_BITMAP, 0, 0, 0);
-        if (bitmap == nullptr) {
-            BITMAP size{};
-            HANDLE plain = LoadImageA(instance, layout.Text, IMAGE_BITMAP, 0, 0, 0);
-            if (plain == nullptr) return;
-            GetObjectA(plain, sizeof size, &size);
-            DeleteObject(plain);
-            bitmap = LoadImageA(instance, layout.Text, IMAGE_BITMAP, Scaled(size.bmWidth), Scaled(size.bmHeight), 0);
-        }
-        if (bitmap == nullptr) return;
-        BITMAP drawnSize{};
-        GetObjectA(bitmap, sizeof drawnSize, &drawnSize);
-        const int width = Scaled(layout.X + layout.Width) - Scaled(layout.X);
-        if (width > drawnSize.bmWidth + 1) {
-            HANDLE wider = LoadImageA(instance, layout.Text, IMAGE_BITMAP, width, drawnSize.bmHeight, 0);
-            if (wider != nullptr) {
-                DeleteObject(bitmap);
-                bitmap = wider;
-            }
-        }
-        bitmaps_.push_back({layout.Id, bitmap});
-        SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
-    } else {
-        HANDLE icon = LoadImageA(instance, layout.Text, IMAGE_ICON, Scaled(layout.Width), Scaled(layout.Height), 0);
-        if (icon == nullptr) return;
-        bitmaps_.push_back({layout.Id, icon});
-        SendMessageA(control, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
-    }
-}
 
-HWND Form::AddControl(const ControlSpec& layout, const ControlLook& look) {
-    if (Handle() == nullptr) return nullptr;
-    const int shift = layout.Follows != 0 ? GrowthOf(layout.Follows) : 0;
-    const bool clickable = layout.Kind == ControlKind::Label && look.HandCursor;
-    HWND control = CreateControl(layout, shift, ParentOf(layout), clickable);
-    if (control == nullptr) return nullptr;
-    if (clickable || layout.Kind == ControlKind::Button) MakeKeyboardButton(control);
-    controls_.push_back({layout.Id, control, Scaled(layout.X + layout.Width) + shift});
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(look.Font)), FALSE);
-    if (layout.Kind == ControlKind::Label || TakesFormColors(layout.Kind)) {
-        looks_.push_back(std::make_unique<ControlLook>(look));
-        looks_.back()->LayoutWidth = Scaled(layout.X + layout.Width) - Scaled(layout.X);
-        looks_.back()->Mnemonic = layout.Kind != ControlKind::Label || std::strchr(layout.Text, '&') != nullptr;
-        SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(looks_.back().get()));
-        if (TakesFormColors(layout.Kind)) SetWindowTheme(control, L"", L"");
-    }
-    if (layout.Kind == ControlKind::Panel) SetWindowLongPtrA(control, GWLP_USERDATA, static_cast<LONG_PTR>(look.Back));
-    if (layout.Kind == ControlKind::Image || layout.Kind == ControlKind::Icon) LoadPicture(layout, control);
-    if (look.Backdrop != 0) ShowBackdrops();
-    if (layout.Kind == ControlKind::RadioButton) KeepRadioTabStop(control);
-    if (layout.Kind == ControlKind::ListViewReport) {
-        ListView_SetExtendedListViewStyle(control, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
-    }
-    if (layout.Kind == ControlKind::Label || layout.Kind == ControlKind::CheckBox ||
-        layout.Kind == ControlKind::RadioButton) {
-        FitLabel(control);
-    }
-    return control;
-}
 
-void Form::AddControls(const ControlSpec* layouts, std::size_t count, const ControlLook& look) {
-    for (std::size_t i = 0; i < count; ++i) AddControl(layouts[i], look);
-    // Controls laid out after a label may limit how far it can grow.
-    FitLabels();
-}
 
-void Form::SetTabOrder(std::initializer_list<int> ids) {
-    HWND previous = HWND_TOP;
-    for (int id : ids) {
-        HWND control = Control(id);
-        if (control == nullptr) continue;
-        SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        previous = control;
-    }
-}
 
-void Form::MoveControl(int id, int x, int y) {
-    SetWindowPos(Control(id), nullptr, Scaled(x), Scaled(y), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
 
 void Form::SetBackColor(COLORREF color) {
     backColor_ = color;
@@ -279,32 +132,120 @@ void Form::OnClose() {
     }
 }
 
-// The control's user data points to its look when the form gave it one;
-// other windows keep other things there, so only a known look is taken.
-ControlLook* Form::FindLook(HWND control) const {
-    if (control == nullptr) return nullptr;
-    const LONG_PTR data = GetWindowLongPtrA(control, GWLP_USERDATA);
-    for (const auto& look : looks_) {
-        if (reinterpret_cast<LONG_PTR>(look.get()) == data) return look.get();
+
+// The focus moves as the dialog manager moves it: the default button's look
+// follows, and an edit's text is selected.
+void Form::FocusFirstControl() {
+    HWND first = initialFocusId_ != 0 ? Control(initialFocusId_) : nullptr;
+    if (first == nullptr || !IsWindowEnabled(first) || !IsWindowVisible(first)) {
+        first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
     }
-    return nullptr;
+    if (first != nullptr) SendMessageA(GetAncestor(Handle(), GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
 }
 
-const ControlLook* Form::LookOf(HWND control) const { return FindLook(control); }
+void Form::SetDefaultControl(int id) { SendMessageA(Handle(), DM_SETDEFID, static_cast<WPARAM>(id), 0); }
 
-ControlLook* Form::EditableLookOf(HWND control) { return FindLook(control); }
+bool Form::IsDefaultControl(HWND control) const {
+    const auto answer = static_cast<DWORD>(SendMessageA(Handle(), DM_GETDEFID, 0, 0));
+    return control != nullptr && HIWORD(answer) == DC_HASDEFID && Control(LOWORD(answer)) == control;
+}
+
+void Form::Press(int id) {
+    HWND control = Control(id);
+    if (control == nullptr || !IsWindowEnabled(control)) return;
+    SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+}
+
+void Form::OnCancel() {
+    if (cancelId_ != 0) {
+        Press(cancelId_);
+    } else {
+        OnClose();
+    }
+}
+
+void Form::AnnounceDescription() const {
+    HWND label = descriptionId_ != 0 ? Control(descriptionId_) : nullptr;
+    if (label == nullptr) return;
+    char text[256] = "";
+    GetWindowTextA(label, text, sizeof text);
+    SetAccessibleText(Handle(), AccessibleText::Description, text);
+}
+
+namespace {
+
+// While a modal form runs: every other window of the thread disabled, and
+// the form known to the application so that closing the program can end it.
+class ModalScope {
+public:
+    explicit ModalScope(HWND modal) : modal_(modal), disabled_(DisabledScope::ThreadWindowsBut{modal}) {
+        App().ModalStarted(modal);
+    }
+    ~ModalScope() { App().ModalEnded(modal_); }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    HWND modal_;
+    NestedLoop loop_;
+    DisabledScope disabled_;
+};
+
+}  // namespace
+
+int Form::ShowModal() {
+    if (Handle() == nullptr) return mrCancel;
+    modalResult_ = mrNone;
+    {
+        ModalScope scope(Handle());
+        modal_ = true;
+        App().ShowTaskbarEntry();
+        AnnounceDescription();
+        ShowWindow(Handle(), SW_SHOW);
+        // Windows refuses the foreground to a program in the background: the
+        // task-bar entry then flashes until the person looks.
+        if (!SetForegroundWindow(Handle())) App().FlashTaskbarEntry();
+        FocusFirstControl();
+        Ui().ModalLoopStarted(Handle());
+        App().RunUntil([this] { return modalResult_ != mrNone || Handle() == nullptr; });
+    }
+    // Hidden once the other windows are enabled again, so that the activation
+    // (and with it the focus) goes back to the window that opened it.
+    if (Handle() != nullptr) ShowWindow(Handle(), SW_HIDE);
+    modal_ = false;
+    App().UpdateTaskbarEntry();
+    return modalResult_ == mrNone ? mrCancel : modalResult_;
+}
+
+// The dialog manager sends Enter on a focused push button, and the default
+// button's click, to the top-level window: a page's control goes on to its page.
+bool Form::ForwardToPage(int id, HWND control) {
+    for (HWND window = control != nullptr ? GetParent(control) : nullptr; window != nullptr && window != Handle();
+         window = GetParent(window)) {
+        if (auto* page = dynamic_cast<Form*>(Window::FromHandle(window))) {
+            SendMessageA(page->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+            return true;
+        }
+    }
+    return false;
+}
+
+void Form::Dispatch(int id, int code, HWND control) {
+    if (control == nullptr && id == IDCANCEL) return OnCancel();  // Esc
+    if (control == nullptr && code == BN_CLICKED) control = Control(id);  // Enter on the default control
+    if (control == nullptr) return;
+    if (ForwardToPage(id, control)) return;
+    if (code == BN_CLICKED) KeepRadioTabStop(control);
+    OnCommand(id, code, control);
+}
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT answer = 0;
-    if (OnDialogMessage(message, wParam, lParam, &answer)) return answer;
     switch (message) {
         case WM_ERASEBKGND:
             EraseBackground(reinterpret_cast<HDC>(wParam));
             return 1;
         case WM_COMMAND:
-            if (OnKeyboardCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam))) return 0;
-            if (HIWORD(wParam) == BN_CLICKED) KeepRadioTabStop(reinterpret_cast<HWND>(lParam));
-            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            Dispatch(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
         case WM_NOTIFY:
             return OnNotify(reinterpret_cast<NMHDR*>(lParam));
@@ -325,11 +266,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         }
-        case WM_ACTIVATE:
-            if ((GetWindowLongPtrA(Handle(), GWL_STYLE) & WS_CHILD) == 0) {
-                OnActivate(LOWORD(wParam));
-                return 0;
-            }
+        case WM_UPDATEUISTATE:
+            // Owner-drawn labels show or hide their mnemonics and focus rectangles with the keyboard cues.
+            RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
             break;
         case WM_CLOSE:
             OnClose();
@@ -344,7 +283,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             for (UINT_PTR id : timers_) KillTimer(Handle(), id);
             timers_.clear();
-            if (descriptionId_ != 0) ClearAccessibleDescription(Handle());
+            if (descriptionId_ != 0) ClearAccessibleText(Handle(), AccessibleText::Description);
             break;
         default:
             break;

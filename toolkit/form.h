@@ -1,13 +1,14 @@
 // A window laid out from a table of controls: pages (borderless children that
 // fill a host), dialogs (fixed size, a close box, centred, shown modally) and
-// other top-level windows. The form paints its labels, colours its radio
-// buttons, check boxes and group boxes (in the system's colours under high
-// contrast), makes clickable labels keyboard buttons with a hand cursor, runs
-// its timers, keeps the keyboard focus across deactivation, answers the
-// dialog manager's messages (Tab, arrows, mnemonics, Enter and Esc), and
-// hands control events to the virtual handlers a window overrides. Every
-// layout value a form is given (places, sizes, client areas) is in pixels at
-// 96 DPI: the form scales them to the screen (dpi.h).
+// other top-level windows. Every form is run by the system's dialog manager
+// (Tab, arrows, mnemonics, Enter, Esc, the default button, the focus kept
+// across deactivation); the form adds what the dialog manager does not do:
+// it paints its labels, colours its radio buttons, check boxes and group boxes
+// (in the system's colours under high contrast), makes clickable labels
+// owner-drawn buttons with a hand cursor, runs its timers, and hands control
+// events to the virtual handlers a window overrides. Every layout value a form
+// is given (places, sizes, client areas) is in pixels at 96 DPI: the form
+// scales them to the screen (dpi.h).
 #pragma once
 
 #include <windows.h>
@@ -30,7 +31,7 @@ enum class ControlKind {
     Panel,          // a plain area of its own colour that holds controls
     GroupBox,
     Button,
-    RadioButton,    // the first of a group carries WS_GROUP; the control after its last, WS_GROUP
+    RadioButton,    // the first of a group carries WS_GROUP; every other kind starts a group of its own
     CheckBox,
     ComboList,      // a drop-down list to pick from
     Edit,
@@ -118,15 +119,15 @@ public:
     int ModalResult() const { return modalResult_; }
     bool IsModal() const { return modal_; }
 
-    // Gives the keyboard focus to the first control in Tab order.
+    // Gives the keyboard focus to the first control (the initial one, else the first in Tab order).
     void FocusFirstControl();
-    // Gives the keyboard focus to a control of this form.
-    void FocusControl(int id);
 
     // The control that has the focus first when the form is shown (0: the first in Tab order).
     void SetInitialFocus(int id) { initialFocusId_ = id; }
     // The control Enter presses unless the focus is on another button (0: none).
     void SetDefaultControl(int id);
+    // Whether `control` is the one Enter presses.
+    bool IsDefaultControl(HWND control) const;
     // The control Esc presses (0: none; Esc then acts as the close box).
     void SetCancelControl(int id) { cancelId_ = id; }
     // The text screen readers read when the form opens, beside its title.
@@ -149,8 +150,6 @@ protected:
     virtual void OnClose();
     // Esc: presses the cancel control, or acts as the close box.
     virtual void OnCancel();
-    // A key pressed while the form runs modally, before the dialog manager sees it.
-    virtual void OnKeyInput() {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -165,7 +164,8 @@ private:
         int LayoutRight;  // the right edge the layout gave it
     };
 
-    // Labels, pictures and the dialog manager (form_paint.cpp, dialog_manager.cpp).
+    // Controls made from the layout (form_controls.cpp), labels fitted to
+    // their texts (form_labels.cpp), painting and colours (form_paint.cpp).
     HWND ParentOf(const ControlSpec& layout) const;
     // How far a control's right edge now lies right of where its layout put it.
     int GrowthOf(int id) const;
@@ -183,11 +183,9 @@ private:
     LRESULT ColorStatic(HDC dc, HWND control);
     void EraseBackground(HDC dc) const;
     void ShowBackdrops();
-    void OnActivate(WORD state);
-    bool OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-    void NextControl(WPARAM wParam, LPARAM lParam);
-    void MoveFocus(HWND target);
-    bool OnKeyboardCommand(int id, HWND control);
+    bool DrawPictureButtonState(const DRAWITEMSTRUCT& item, const ControlLook& look) const;
+    bool ForwardToPage(int id, HWND control);
+    void Dispatch(int id, int code, HWND control);
     void Press(int id);
     void AnnounceDescription() const;
 
@@ -196,9 +194,7 @@ private:
     std::vector<Bitmap> bitmaps_;
     std::vector<HWND> hiddenBackdrops_;  // pictures hidden for high contrast
     std::vector<UINT_PTR> timers_;
-    HWND lastFocus_ = nullptr;
     int initialFocusId_ = 0;
-    int defaultId_ = 0;
     int cancelId_ = 0;
     int descriptionId_ = 0;
     COLORREF backColor_ = GetSysColor(COLOR_BTNFACE);

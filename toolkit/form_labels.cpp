@@ -1,5 +1,8 @@
 // Labels fitted to their texts: a label, check box or radio button grows to
 // the right for a text wider than its layout, within the room its line leaves.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "controls.h"
@@ -22,6 +25,14 @@ bool IsCheckOrRadio(HWND control) {
     GetClassNameA(control, className, sizeof className);
     const auto type = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK);
     return lstrcmpiA(className, "Button") == 0 && (type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON);
+}
+
+// The width a check box or radio button needs for its box, the gap and its
+// text, as the system lays them out at the screen's scaling.
+int IdealWidth(HWND control) {
+    SIZE ideal{0, 0};
+    if (!IsCheckOrRadio(control) || !SendMessageA(control, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal))) return 0;
+    return ideal.cx;
 }
 
 // Room a control takes beside its text: the box of a check box or radio button and its gap.
@@ -50,7 +61,8 @@ void Form::FitLabel(HWND label) {
     if (look == nullptr) return;
     char text[256] = "";
     GetWindowTextA(label, text, sizeof text);
-    const int needed = GlyphWidth(label) + TextWidth(label, text, Font(look->Font), look->Mnemonic) + 1;
+    const int needed = std::max(IdealWidth(label),
+                                GlyphWidth(label) + TextWidth(label, text, Font(look->Font), look->Mnemonic) + 1);
     if (look->LayoutLeft < 0) look->LayoutLeft = RectInParent(label).left;
     const RECT own = RectInParent(label);
     int left = look->LayoutLeft;

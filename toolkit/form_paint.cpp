@@ -4,7 +4,7 @@
 // behind a label.
 #include <algorithm>
 
-#include "dialog_keys.h"
+#include "button_keyboard.h"
 #include "form.h"
 
 namespace corvane {
@@ -64,9 +64,16 @@ void Form::DrawLabel(const DRAWITEMSTRUCT& item) const {
     const UINT lines = look->Wrap ? DT_WORDBREAK : DT_SINGLELINE | DT_END_ELLIPSIS;
     DrawTextA(dc, text, -1, &area, look->Align | lines | PrefixFlags(item.hwndItem, look->Mnemonic));
     SelectObject(dc, previousFont);
-    if (item.CtlType == ODT_BUTTON && (item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+    if (item.CtlType != ODT_BUTTON) return;
+    // The button Enter presses has a frame in its text's colour, the focused one a focus rectangle within.
+    if (IsDefaultControl(item.hwndItem)) {
+        FrameRect(dc, &area, SolidBrush(ThemeColor(look->Text, look->HandCursor ? COLOR_HOTLIGHT : COLOR_BTNTEXT)));
+    }
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+        RECT focus = area;
+        if (IsDefaultControl(item.hwndItem)) InflateRect(&focus, -1, -1);
         SetTextColor(dc, ThemeColor(look->Text, COLOR_BTNTEXT));
-        DrawFocusRect(dc, &area);
+        DrawFocusRect(dc, &focus);
     }
 }
 

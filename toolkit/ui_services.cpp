@@ -18,7 +18,11 @@ UiServices* current = &realServices;
 
 int UiServices::ShowMessage(HWND owner, const char* text, const char* caption, UINT type) {
     const NestedLoop loop;
-    return MessageBoxA(owner, text, caption, type);
+    // Owned by a window of the program, no other of its windows can cover it;
+    // with every window hidden, it comes to the front by itself.
+    HWND shownOwner = App().QuestionOwner(owner);
+    if (shownOwner == nullptr || !IsWindowVisible(shownOwner)) type |= MB_SETFOREGROUND;
+    return MessageBoxA(shownOwner, text, caption, type);
 }
 
 int UiServices::ShowMessageW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) {

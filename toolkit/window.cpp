@@ -41,7 +41,7 @@ Window::~Window() {
 
 Window* Window::FromHandle(HWND hwnd) {
     if (hwnd == nullptr || GetClassLongPtrA(hwnd, GCL_CBWNDEXTRA) < kOwnExtraBytes ||
-        GetWindowLongPtrA(hwnd, 0) != kWindowMark) {
+        GetWindowLongPtrA(hwnd, kMarkOffset) != kWindowMark) {
         return nullptr;
     }
     return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
@@ -50,12 +50,13 @@ Window* Window::FromHandle(HWND hwnd) {
 bool Window::CreateWindowOf(const WindowClass& windowClass, DWORD exStyle, DWORD style, const char* caption, int x,
                             int y, int width, int height, HWND parent) {
     if (!RegisterOnce(windowClass, Procedure)) return false;
+    dialog_ = windowClass.Dialog;
     return CreateWindowExA(exStyle, windowClass.Name, caption, style, x, y, width, height, parent, nullptr,
                            GetModuleHandleA(nullptr), this) != nullptr;
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd_, message, wParam, lParam);
+    return dialog_ ? DefDlgProcA(hwnd_, message, wParam, lParam) : DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
 LRESULT Window::Deliver(Window& window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,14 +75,16 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
         auto* window = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         window->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-        SetWindowLongPtrA(hwnd, 0, kWindowMark);
+        SetWindowLongPtrA(hwnd, kMarkOffset, kWindowMark);
     }
     auto* window = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (window == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         window->hwnd_ = nullptr;
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+        // The dialog manager frees what it keeps for the window.
+        return window->dialog_ ? DefDlgProcA(hwnd, message, wParam, lParam)
+                               : DefWindowProcA(hwnd, message, wParam, lParam);
     }
     return Deliver(*window, message, wParam, lParam);
 }

@@ -57,8 +57,6 @@ int TextMargin(HWND control) {
     if (IsClass(control, "Static")) return (StyleOf(control) & SS_TYPEMASK) == SS_OWNERDRAW ? 0 : -1;
     if (!IsClass(control, "Button")) return -1;
     switch (StyleOf(control) & BS_TYPEMASK) {
-        case BS_AUTOCHECKBOX:
-        case BS_AUTORADIOBUTTON: return GetSystemMetrics(SM_CXMENUCHECK) + 4;
         case BS_GROUPBOX: return 16;
         case BS_OWNERDRAW: return 0;  // a label that acts as a button
         default: return 8;
@@ -103,7 +101,26 @@ bool IsPicture(HWND control) {
     return IsClass(control, "Static") && (type == SS_BITMAP || type == SS_ICON);
 }
 
+bool IsCheckOrRadio(HWND control) {
+    const DWORD type = StyleOf(control) & BS_TYPEMASK;
+    return IsClass(control, "Button") && (type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON);
+}
+
+// A check box or radio button is as wide as the system says its box and text need.
+void CheckBoxText(HWND control, std::vector<std::string>& faults) {
+    SIZE ideal{0, 0};
+    RECT client;
+    GetClientRect(control, &client);
+    if (!SendMessageA(control, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal))) {
+        faults.push_back(Describe(control) + " tells no size it needs");
+    } else if (ideal.cx > client.right) {
+        faults.push_back(Describe(control) + " needs " + std::to_string(ideal.cx) + " pixels, has " +
+                         std::to_string(client.right));
+    }
+}
+
 void CheckText(HWND control, std::vector<std::string>& faults) {
+    if (IsCheckOrRadio(control)) return CheckBoxText(control, faults);
     const int margin = TextMargin(control);
     const std::string text = TextOf(control);
     if (margin < 0 || text.empty()) return;
