@@ -150,14 +150,18 @@ bool ChangeSaver::SaveNow(SaveAsk ask) {
         // one never keeps the other off the disk.
         Attempt attempts[kFileCount];
         for (int file = 0; file < kFileCount; ++file) attempts[file] = TryOnce(file);
+        bool asked = false;
         for (int file = 0; file < kFileCount; ++file) {
+            // While an earlier message was open the file may have been saved.
+            if (asked && !attempts[file].Saved) attempts[file] = TryOnce(file);
             if (attempts[file].Saved) continue;
             if (asking_) {
                 untold_ = true;  // one message at a time: told once the open one is answered
                 saved = false;
                 continue;
             }
-            saved = Ask(file, ask, attempts[file]) && saved;
+            asked = true;
+            if (!Ask(file, ask, attempts[file])) saved = false;
         }
     }
     if (outer) saving_ = false;

@@ -101,16 +101,25 @@ TEST_F(OptionsTest, IntegersAreKeptAsRead) {
     EXPECT_EQ(SavedLines(options), want);
 }
 
+// Windows' profile reader, and the next start, find the new value in a file
+// of either encoding it reads and writes; the rest of the file stays.
 TEST_F(OptionsTest, SaveKeepsOtherSectionsAndRewritesChangedValues) {
-    WriteWholeFile(ini_, "[Other]\r\nKeep=me\r\n[CVOption]\r\nFormIndex=1\r\n");
-    TOptions options;
-    options.LoadFrom(iniW_.c_str());
-    options.FormIndex = 2;
-    ASSERT_EQ(options.Save(), 1);
-    EXPECT_EQ(GetPrivateProfileIntA("CVOption", "FormIndex", -1, ini_.c_str()), 2);
-    char kept[8];
-    GetPrivateProfileStringA("Other", "Keep", "", kept, sizeof kept, ini_.c_str());
-    EXPECT_STREQ(kept, "me");
+    const std::string ansi = "[Other]\r\nKeep=me\r\n[CVOption]\r\nFormIndex=1\r\n";
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : ansi) utf16 += std::string{c, '\0'};
+    for (const std::string& previous : {ansi, utf16}) {
+        WriteWholeFile(ini_, previous);
+        TOptions options;
+        options.LoadFrom(iniW_.c_str());
+        EXPECT_EQ(options.FormIndex, 1);
+        options.FormIndex = 2;
+        ASSERT_EQ(options.Save(), 1);
+        EXPECT_EQ(GetPrivateProfileIntW(L"CVOption", L"FormIndex", -1, iniW_.c_str()), 2u);
+        wchar_t kept[8];
+        GetPrivateProfileStringW(L"Other", L"Keep", L"", kept, 8, iniW_.c_str());
+        EXPECT_STREQ(kept, L"me");
+        EXPECT_EQ(ReadWholeFile(ini_).compare(0, 2, previous, 0, 2), 0);  // the encoding kept
+    }
 }
 
 TEST_F(OptionsTest, APathThatDoesNotFitIsNotUsed) {
