@@ -13,6 +13,7 @@
 #include "application.h"
 #include "conduit_form.h"
 #include "controls.h"
+#include "data_problem_message.h"
 #include "icon_win.h"
 #include "intro_form.h"
 #include "main_form.h"
@@ -285,6 +286,27 @@ TEST_F(MainFormTest, StartUpBindsFromPalmDesktop) {
         EXPECT_EQ(run.TrayIcon->Handle(), nullptr);
         AppFini(run);
         EXPECT_EQ(run.Palm.HsApi.Entries.HsDisplayLog, nullptr);
+    }
+}
+
+// A problem with one of Corvane's files: the path whole in any alphabet, and
+// what each answer does, at exit too; a Retry that failed again says so.
+TEST(DataProblemText, NamesThePathWholeAndWhatEachAnswerDoes) {
+    const std::wstring path = L"C:\\\u041f\u0451\u0442\u0440\\Corvane\\brightfen.ini";
+    const struct {
+        bool Reading, Again;
+        SaveAsk Ask;
+        std::wstring Says;
+    } rows[] = {
+        {false, false, SaveAsk::OncePerProblem, L"Corvane could not save your changes to\n" + path + L"\n"},
+        {false, true, SaveAsk::OncePerProblem, L"Corvane tried again and still could not save"},
+        {true, false, SaveAsk::OncePerProblem, L"Cancel to go on; Corvane tries again at your next change"},
+        {true, false, SaveAsk::UntilAnswered, L"or Cancel to end Corvane without them"},
+        {false, false, SaveAsk::UntilAnswered, L"or Cancel to end Corvane without saving them"},
+    };
+    for (const auto& row : rows) {
+        const std::wstring text = DataProblemText({path.c_str(), row.Reading, ERROR_ACCESS_DENIED, row.Again}, row.Ask);
+        EXPECT_NE(text.find(row.Says), std::wstring::npos) << testing::RecordingUi::Utf8(text.c_str());
     }
 }
 
