@@ -451,23 +451,38 @@ Function un.FileStamp
 FunctionEnd
 
 ; The uninstaller checks where it is before it changes anything. NSIS takes
-; all that follows _?= as $INSTDIR; no folder name holds a "/", so from the
-; first " /" on it is options appended after the folder: /S (which NSIS
-; itself honours wherever it stands) and /REMOVEDATA. The folder must then
-; hold this very uninstaller (or the one NSIS copied this from) and
-; corvane.exe; otherwise nothing is changed and the exit code is 2.
+; all that follows the last " _?=" of its command line as $INSTDIR, dropping
+; characters no folder name may hold ("/S" becomes "S"), so the folder is
+; read from the command line as it came. No folder name holds a "/": from the first " /" on, it is
+; options appended after the folder, /S (which NSIS itself honours wherever
+; it stands) and /REMOVEDATA. The folder must then hold this very uninstaller
+; (or the one NSIS copied this from) and corvane.exe; otherwise nothing is
+; changed and the exit code is 2.
 Function un.onInit
-  StrCpy $0 ""
-  StrLen $2 $INSTDIR
-  ${For} $1 0 $2
-    StrCpy $3 $INSTDIR 2 $1
-    ${If} $3 == " /"
-      StrCpy $0 $INSTDIR "" $1
-      StrCpy $INSTDIR $INSTDIR $1
+  System::Call 'kernel32::GetCommandLineW() w .r1'
+  StrCpy $6 $INSTDIR
+  StrLen $2 $1
+  ${For} $3 0 $2
+    IntOp $5 $2 - $3 ; from the end
+    StrCpy $4 $1 4 $5
+    ${If} $4 == " _?="
+      IntOp $5 $5 + 4
+      StrCpy $6 $1 "" $5
       ${Break}
     ${EndIf}
   ${Next}
-  !insertmacro TRIM_FOLDER $INSTDIR
+  StrCpy $0 ""
+  StrLen $2 $6
+  ${For} $1 0 $2
+    StrCpy $3 $6 2 $1
+    ${If} $3 == " /"
+      StrCpy $0 $6 "" $1
+      StrCpy $6 $6 $1
+      ${Break}
+    ${EndIf}
+  ${Next}
+  !insertmacro TRIM_FOLDER $6
+  StrCpy $INSTDIR $6 ; NSIS drops from $INSTDIR what no folder name may hold
   ${GetParameters} $1
   ClearErrors
   ${GetOptions} "$1 $0" "/REMOVEDATA" $2

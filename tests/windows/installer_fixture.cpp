@@ -66,8 +66,8 @@ int Hold(const char* path, DWORD sharing) {
     for (;;) Sleep(INFINITE);
 }
 
-// The number of processes in job, plus those that name parentId as their parent outside it.
-DWORD ProcessesLeft(HANDLE job, DWORD parentId) {
+// The number of processes in job, plus those that name parentId as their parent outside it (told when report).
+DWORD ProcessesLeft(HANDLE job, DWORD parentId, bool report) {
     JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
     QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &accounting, sizeof accounting, nullptr);
     DWORD left = accounting.ActiveProcesses;
@@ -79,8 +79,9 @@ DWORD ProcessesLeft(HANDLE job, DWORD parentId) {
         const corvane::UniqueHandle child(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
         BOOL inJob = FALSE;
         if (!child || !IsProcessInJob(child.Get(), job, &inJob) || !inJob) {
-            std::fprintf(stderr, "installer_fixture: %s (%lu) still runs as a child of the command\n",
-                         entry.szExeFile, entry.th32ProcessID);
+            if (report)
+                std::fprintf(stderr, "installer_fixture: %s (%lu) still runs as a child of the command\n",
+                             entry.szExeFile, entry.th32ProcessID);
             ++left;
         }
     }
@@ -88,6 +89,9 @@ DWORD ProcessesLeft(HANDLE job, DWORD parentId) {
 }
 
 int RunAndWait(char* commandLine) {
+    // Windows' shell runs before any installer does. Wine starts its desktop process (explorer.exe) when a
+    // program first asks for the desktop window: asked here, it is not started by the command, in its job.
+    GetDesktopWindow();
     const corvane::UniqueHandle job(CreateJobObjectA(nullptr, nullptr));
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -108,8 +112,9 @@ int RunAndWait(char* commandLine) {
     WaitForSingleObject(process.Get(), INFINITE);
     DWORD code = 1;
     GetExitCodeProcess(process.Get(), &code);
-    for (int tenths = 0; ProcessesLeft(job.Get(), started.dwProcessId) != 0; ++tenths) {
-        if (tenths == 100) {
+    constexpr int kTenthsToWait = 100;
+    for (int tenths = 0; ProcessesLeft(job.Get(), started.dwProcessId, tenths == kTenthsToWait) != 0; ++tenths) {
+        if (tenths == kTenthsToWait) {
             std::fprintf(stderr, "installer_fixture: %s left processes running\n", commandLine);
             return kLeftRunning;
         }
