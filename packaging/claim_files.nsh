@@ -1,10 +1,9 @@
 ; The uninstaller's removal of Corvane's files, all or none. Each file is
 ; first claimed: opened for deletion (DELETE access), sharing reading and
-; writing but not deletion. The open fails exactly when the removal would
-; (another program holds the file without sharing its deletion, as Windows
-; holds a running program's file or a .NET FileShare.ReadWrite reader does),
-; and while it is held no program can open the file without sharing its
-; deletion. Once every file is claimed, each is marked to be removed when its
+; writing but not deletion. The open fails when another program holds the
+; file without sharing its deletion (as a .NET FileShare.ReadWrite reader
+; does), exactly when a removal would, and while it is held no program can
+; open the file without sharing its deletion. Once every file is claimed, each is marked to be removed when its
 ; handle closes, through that same handle, and the handles are closed in the
 ; order they were claimed. A file that cannot be marked (a program runs from
 ; it, or it is read-only) unmarks the others: nothing is removed.
@@ -13,7 +12,7 @@
 !define FILE_SHARE_READ_WRITE 3
 !define OPEN_EXISTING 3
 !define FILE_DISPOSITION_INFO_CLASS 4
-!define MAX_CLAIMS 8
+!define MAX_CLAIMS 8 ; room for every file the uninstaller removes
 !define /math CLAIMS_SIZE ${MAX_CLAIMS} * ${NSIS_PTR_SIZE}
 
 Var Claims ; an array of MAX_CLAIMS handles
@@ -46,6 +45,11 @@ Function un.ClaimForRemoval
 Nothing has been removed yet. Close that program, then click Retry." /SD IDCANCEL IDRETRY retry
     Call un.ReleaseClaims
     Abort "$0 is in use. Nothing has been removed yet."
+  ${EndIf}
+  ${If} $ClaimCount >= ${MAX_CLAIMS}
+    System::Call 'kernel32::CloseHandle(p r1)'
+    Call un.ReleaseClaims
+    Abort "More files than MAX_CLAIMS. Nothing has been removed yet."
   ${EndIf}
   IntOp $2 $ClaimCount * ${NSIS_PTR_SIZE}
   IntPtrOp $2 $Claims + $2

@@ -230,7 +230,7 @@ FunctionEnd
 !macroend
 
 ; Strips the backslashes (and spaces, which Windows drops) that may end the
-; folder in a variable, as /D= or _?= may give it.
+; folder in a variable, as /D= or _?= may give it. Uses $9.
 !macro TRIM_FOLDER var
   ${Do}
     StrCpy $9 ${var} 1 -1
@@ -453,11 +453,11 @@ FunctionEnd
 ; The uninstaller checks where it is before it changes anything. NSIS takes
 ; all that follows the last " _?=" of its command line as $INSTDIR, dropping
 ; characters no folder name may hold ("/S" becomes "S"), so the folder is
-; read from the command line as it came. No folder name holds a "/": from the first " /" on, it is
-; options appended after the folder, /S (which NSIS itself honours wherever
-; it stands) and /REMOVEDATA. The folder must then hold this very uninstaller
-; (or the one NSIS copied this from) and corvane.exe; otherwise nothing is
-; changed and the exit code is 2.
+; read from the command line as it came. No folder name holds a "/": from
+; the first " /" on, it is options appended after the folder, /S (which NSIS
+; itself honours wherever it stands) and /REMOVEDATA. The folder must then
+; hold this very uninstaller (or the one NSIS copied this from) and
+; corvane.exe; otherwise nothing is changed and the exit code is 2.
 Function un.onInit
   System::Call 'kernel32::GetCommandLineW() w .r1'
   StrCpy $6 $INSTDIR
