@@ -51,7 +51,7 @@ step() { echo "-- $*"; }
 reg_value() { # key, value name: the value's data, empty when it is missing
     $wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
-temp_files() { ls -A "$temp" | sort; }
+temp_files() { find "$temp" -mindepth 1 -maxdepth 1 -printf '%f\n' | sort; }
 temp_files_are() { [ "$(temp_files)" = "$1" ]; }
 # COMMAND run as a deployment tool runs it (installer_fixture run); its exit
 # code is returned. A Corvane it starts must not hold this script's output open.
@@ -63,7 +63,7 @@ run_as_tool() {
     within_10s temp_files_are "$before" || fail "$1 left in %TEMP%: $(comm -13 <(echo "$before") <(temp_files))"
     return "$code"
 }
-run_setup() { run_as_tool "\"$setup_win\" /S $*"; }
+run_setup() { run_as_tool "\"$setup_win\" /S"; }
 # The registered quiet uninstall string, run as it stands; given options go
 # before its last one (_?=), as a script would put them.
 run_uninstaller() {
@@ -216,7 +216,7 @@ for row in "hold corvane.exe" "hold cvdata\\cvhelp.chm from-temp" "hold cvdata\\
 done
 
 step "an install into another folder while Corvane is installed: refused, nothing changed"
-[ "$(exit_code run_setup "/D=$other_win")" = 2 ] || fail "the install into another folder did not end with exit code 2"
+[ "$(exit_code run_as_tool "\"$setup_win\" /S /D=$other_win")" = 2 ] || fail "the install into another folder did not end with exit code 2"
 [ ! -e "$other" ] || fail "the refused install wrote into $other_win"
 [ "$(reg_value "$uninstall_key" InstallLocation)" = "$install_win" ] || fail "the refused install changed the list entry"
 
@@ -227,8 +227,9 @@ $wine reg add "$run_key" /v Corvane /d "\"$install_win\\corvane.exe\"" /f >/dev/
     fail "the uninstall of the copy did not end with exit code 0"
 [ ! -e "$other" ] || fail "left of the copy: $(ls -R "$other")"
 [ "$(installed_files)" = "$files_before" ] || fail "the copy's uninstaller removed installed files: $(installed_files)"
-[ -e "$shortcut" ] && [ -n "$(reg_value "$run_key" Corvane)" ] && [ -n "$(reg_value "$uninstall_key" DisplayName)" ] ||
-    fail "the copy's uninstaller removed the installed Corvane's shortcut or entries"
+[ -e "$shortcut" ] || fail "the copy's uninstaller removed the installed Corvane's shortcut"
+[ -n "$(reg_value "$run_key" Corvane)" ] || fail "the copy's uninstaller removed the installed Corvane's log-on entry"
+[ -n "$(reg_value "$uninstall_key" DisplayName)" ] || fail "the copy's uninstaller removed the installed Corvane's list entry"
 
 step "uninstall keeps the user's data"
 [ "$(exit_code run_uninstaller)" = 0 ] || fail "the uninstall did not end with exit code 0"
@@ -251,8 +252,8 @@ printf 'x' | tee "$install/brightfen.ini" "$install/brightfen.ini.tmp" "$install
 [ "$(exit_code run_as_tool "$(reg_value "$uninstall_key" UninstallString) /S /REMOVEDATA")" = 0 ] ||
     fail "UninstallString with /S /REMOVEDATA did not end with exit code 0"
 within_10s no_install_folder || fail "left after UninstallString /S /REMOVEDATA: $(installed_files)"
-[ ! -e "$shortcut" ] && [ -z "$(reg_value "$uninstall_key" DisplayName)$(reg_value "$run_key" Corvane)" ] ||
-    fail "UninstallString /S /REMOVEDATA left the shortcut or entries"
+[ ! -e "$shortcut" ] || fail "UninstallString /S /REMOVEDATA left the shortcut"
+[ -z "$(reg_value "$uninstall_key" DisplayName)$(reg_value "$run_key" Corvane)" ] || fail "UninstallString /S /REMOVEDATA left entries"
 
 step "Corvane closed from outside (taskkill), then uninstalled with the user's data"
 run_setup
