@@ -47,6 +47,8 @@ AllowSkipFiles off
 !include LogicLib.nsh
 !include Sections.nsh
 !include WinMessages.nsh
+!include start_from_shell.nsh
+!include claim_files.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvane"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
@@ -78,6 +80,7 @@ Var CorvaneWasRunning
 !define MUI_WELCOMEFINISHPAGE_BITMAP "../resources/installer.bmp"
 !define MUI_UNWELCOMEFINISHPAGE_BITMAP "../resources/installer.bmp"
 !define MUI_ABORTWARNING
+!define MUI_CUSTOMFUNCTION_UNABORT un.RemoveOwnCopy
 
 !define MUI_WELCOMEPAGE_TEXT "Setup installs Corvane ${VERSION} for you alone, in your own programs folder. \
 No administrator rights are needed.$\r$\n$\r$\nIf Corvane is running, Setup asks it to end first, so that it \
@@ -169,27 +172,27 @@ is open, end Corvane with $\"Exit$\" in the menu of its notification-area icon, 
 FunctionEnd
 
 ; A silent run leaves Corvane running if it ran before, so that reminders go
-; on: started as at log-on (hidden), as the user who runs this. After an
-; update, the new version; after one that stopped before changing anything,
-; or an uninstall that did, the old one. Run by a person, Setup offers "Start
-; Corvane now" on its last page instead.
+; on: started as at log-on (hidden), by the desktop shell, not as a process
+; of this installer's. After an update, the new version; after one that
+; stopped before changing anything, or an uninstall that did, the old one.
+; Run by a person, Setup offers "Start Corvane now" on its last page instead.
+!insertmacro START_FROM_SHELL_FUNCTION "${un}"
 Function ${un}StartCorvaneAgain
   ${If} ${Silent}
   ${AndIf} $CorvaneWasRunning = 1
   ${AndIf} ${FileExists} "$INSTDIR\corvane.exe"
-    Exec '"$INSTDIR\corvane.exe"'
+    Call ${un}StartFromShell
   ${EndIf}
 FunctionEnd
 !macroend
 !insertmacro DEFINE_CLOSE_RUNNING_CORVANE ""
 !insertmacro DEFINE_CLOSE_RUNNING_CORVANE "un."
 
-; Stops the work before anything is written or removed when an installed file
-; cannot be (another program has it open): the upgrade, so that the installed
-; program and the version in its list entry stay the old ones together; the
-; uninstall, so that nothing is left half removed.
-!macro DEFINE_CHECK_FREE un problem nothing_yet
-Function ${un}CheckFree
+; Stops the upgrade before anything is written when an installed file cannot
+; be (another program has it open), so that the installed program and the
+; version in its list entry stay the old ones together. Opening for writing
+; with reading shared is what File itself does.
+Function CheckReplaceable
   Exch $0
   Push $1
   retry:
@@ -197,27 +200,46 @@ Function ${un}CheckFree
     ClearErrors
     FileOpen $1 $0 a
     ${If} ${Errors}
-      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${problem} ${nothing_yet} Close that program, then click \
-Retry." /SD IDCANCEL IDRETRY retry
-      Abort "$0 is in use. ${nothing_yet}"
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Setup cannot replace $0: another program has it open. \
+Nothing has been changed yet. Close that program, then click Retry." /SD IDCANCEL IDRETRY retry
+      Abort "$0 is in use. Nothing has been changed yet."
     ${EndIf}
     FileClose $1
   ${EndIf}
   Pop $1
   Pop $0
 FunctionEnd
-!macroend
-!insertmacro DEFINE_CHECK_FREE "" "Setup cannot replace $0: another program has it open." \
-    "Nothing has been changed yet."
-!insertmacro DEFINE_CHECK_FREE "un." "Corvane cannot be removed: $0 is in use by another program." \
-    "Nothing has been removed yet."
 !macro CHECK_REPLACEABLE path
   Push "${path}"
-  Call CheckFree
+  Call CheckReplaceable
 !macroend
-!macro CHECK_REMOVABLE path
-  Push "${path}"
-  Call un.CheckFree
+
+; $1 += the size in bytes of file $0 (none when it is missing).
+Function AddFileSize
+  ClearErrors
+  FileOpen $2 $0 r
+  ${IfNot} ${Errors}
+    FileSeek $2 0 END $3
+    FileClose $2
+    IntOp $1 $1 + $3
+  ${EndIf}
+FunctionEnd
+!macro ADD_FILE_SIZE path
+  StrCpy $0 "${path}"
+  Call AddFileSize
+!macroend
+
+; Strips the backslashes (and spaces, which Windows drops) that may end the
+; folder in a variable, as /D= or _?= may give it. Uses $9.
+!macro TRIM_FOLDER var
+  ${Do}
+    StrCpy $9 ${var} 1 -1
+    ${If} $9 != "\"
+    ${AndIf} $9 != " "
+      ${Break}
+    ${EndIf}
+    StrCpy ${var} ${var} -1
+  ${Loop}
 !macroend
 
 Section "Corvane" SecProgram
@@ -255,8 +277,15 @@ Section "Corvane" SecProgram
   WriteRegStr HKCU "${UNINSTALL_KEY}" "URLInfoAbout" "${WEB_SITE}"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
-  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
-  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+  ; In KB, of the files Setup put there (the folder may hold others').
+  StrCpy $1 0
+  !insertmacro ADD_FILE_SIZE "$INSTDIR\corvane.exe"
+  !insertmacro ADD_FILE_SIZE "$INSTDIR\cvdata\cvwkcond.dat"
+  !insertmacro ADD_FILE_SIZE "$INSTDIR\cvdata\cvhelp.chm"
+  !insertmacro ADD_FILE_SIZE "$INSTDIR\uninstall.exe"
+  IntOp $1 $1 + 1023
+  IntOp $1 $1 / 1024
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $1
 
   ; Written again by the next section when it is chosen.
   DeleteRegValue HKCU "${RUN_KEY}" "Corvane"
@@ -279,8 +308,23 @@ Section "Start Corvane when I log on" SecLogon
   WriteRegStr HKCU "${RUN_KEY}" "Corvane" '"$INSTDIR\corvane.exe"'
 SectionEnd
 
+; One installed copy: an install into another folder (/D=) while Corvane is
+; installed is refused, with nothing changed (exit code 2). Moving would run
+; the old folder's uninstaller, of whatever version, and carry the user's
+; data across folders; a failure between those steps would leave two half
+; installations. Only a command line names another folder (Setup shows no
+; folder page), so the one who typed it reads why.
 Function .onInit
+  !insertmacro TRIM_FOLDER $INSTDIR
   ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 != ""
+  ${AndIf} $0 != $INSTDIR
+  ${AndIf} ${FileExists} "$0\corvane.exe"
+    MessageBox MB_OK|MB_ICONSTOP "Corvane is already installed in $0. Setup keeps one installation: to update \
+it, run Setup without /D=. To have Corvane in $INSTDIR instead, uninstall it first, then copy brightfen.ini and \
+cvdata\cvsche.dat (your settings and schedules, which the uninstaller keeps) to the new folder." /SD IDOK
+    Abort
+  ${EndIf}
   ReadRegStr $1 HKCU "${RUN_KEY}" "Corvane"
   ${If} $0 != ""
   ${AndIf} $1 == ""
@@ -296,26 +340,6 @@ Function .onInstFailed
   Call StartCorvaneAgain
 FunctionEnd
 
-; Removes one installed file. One that stays (in use after all) stops the
-; uninstaller unless the user closes what holds it and retries; silently: exit
-; code 2.
-!macro REMOVE_INSTALLED_FILE path
-  Push "${path}"
-  Call un.RemoveInstalledFile
-!macroend
-Function un.RemoveInstalledFile
-  Exch $0
-  retry:
-  Delete $0
-  ${If} ${FileExists} $0
-    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Corvane cannot be removed completely: $0 is in use by \
-another program. Close that program, then click Retry.$\r$\n$\r$\nIf you cancel, Corvane stays in the list of \
-installed apps, so that you can uninstall it again later." /SD IDCANCEL IDRETRY retry
-    Abort "$0 is in use: Corvane stays installed."
-  ${EndIf}
-  Pop $0
-FunctionEnd
-
 ; The two choices of the components page; the removal itself follows them.
 Section "un.Corvane" UnSecProgram
   SectionIn RO
@@ -325,33 +349,54 @@ SectionEnd
 Section /o "un.My settings and schedules" UnSecData
 SectionEnd
 
-; Corvane is asked to end, then every file to be removed must be free before
-; any is (otherwise nothing is removed); the user's data goes first, then the
+; $0: the program that shortcut $0 starts, or empty.
+Function un.ShortcutTarget
+  StrCpy $1 $0
+  StrCpy $0 ""
+  System::Call 'ole32::CoCreateInstance(g "{00021401-0000-0000-C000-000000000046}", p 0, i 1, \
+      g "{000214F9-0000-0000-C000-000000000046}", *p .r2) i .r3' ; ShellLink, IShellLinkW
+  ${If} $3 = 0
+    System::Call '$2->0(g "{0000010b-0000-0000-C000-000000000046}", *p .r4) i .r3' ; IPersistFile
+    ${If} $3 = 0
+      System::Call '$4->5(w r1, i 0) i .r3' ; Load
+      ${If} $3 = 0
+        System::Call '$2->3(w .r0, i ${NSIS_MAX_STRLEN}, p 0, i 0) i' ; GetPath
+      ${EndIf}
+      System::Call '$4->2()'
+    ${EndIf}
+    System::Call '$2->2()'
+  ${EndIf}
+FunctionEnd
+
+; Corvane is asked to end, then every file to be removed is claimed before any
+; is removed (otherwise nothing is); the user's data goes first, then the
 ; program's files with corvane.exe last, so that until it goes the entries
-; still lead to a working program; then the entries. A per-user uninstaller
-; cannot schedule a removal at the next restart: Windows keeps that list for
-; administrators only.
+; still lead to a working program; then the entries, each only when it leads
+; into this folder (another installation may have been registered since).
+; A per-user uninstaller cannot schedule a removal at the next restart:
+; Windows keeps that list for administrators only.
 Section "-un.Remove"
   ; The uninstaller's working folder would keep $INSTDIR from being removed.
   SetOutPath "$TEMP"
   Call un.CloseRunningCorvane
-  !insertmacro CHECK_REMOVABLE "$INSTDIR\corvane.exe"
-  !insertmacro CHECK_REMOVABLE "$INSTDIR\cvdata\cvwkcond.dat"
-  !insertmacro CHECK_REMOVABLE "$INSTDIR\cvdata\cvhelp.chm"
   ${If} ${SectionIsSelected} ${UnSecData}
-    !insertmacro CHECK_REMOVABLE "$INSTDIR\brightfen.ini"
-    !insertmacro CHECK_REMOVABLE "$INSTDIR\cvdata\cvsche.dat"
-    !insertmacro CHECK_REMOVABLE "$INSTDIR\cvdata\cvsche.dat.tmp"
-    !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\brightfen.ini"
-    !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\cvdata\cvsche.dat"
-    !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\cvdata\cvsche.dat.tmp"
+    !insertmacro CLAIM_FOR_REMOVAL "$INSTDIR\brightfen.ini"
+    !insertmacro CLAIM_FOR_REMOVAL "$INSTDIR\brightfen.ini.tmp"
+    !insertmacro CLAIM_FOR_REMOVAL "$INSTDIR\cvdata\cvsche.dat"
+    !insertmacro CLAIM_FOR_REMOVAL "$INSTDIR\cvdata\cvsche.dat.tmp"
   ${EndIf}
-  !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\cvdata\cvhelp.chm"
-  !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\cvdata\cvwkcond.dat"
-  !insertmacro REMOVE_INSTALLED_FILE "$INSTDIR\corvane.exe"
-  Delete "$SMPROGRAMS\Corvane.lnk"
-  DeleteRegValue HKCU "${RUN_KEY}" "Corvane"
-  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  !insertmacro CLAIM_FOR_REMOVAL "$INSTDIR\cvdata\cvhelp.chm"
+  !insertmacro CLAIM_FOR_REMOVAL "$INSTDIR\cvdata\cvwkcond.dat"
+  !insertmacro CLAIM_FOR_REMOVAL "$INSTDIR\corvane.exe"
+  Call un.RemoveClaimed
+
+  StrCpy $0 "$SMPROGRAMS\Corvane.lnk"
+  Call un.ShortcutTarget
+  ${IfThen} $0 == "$INSTDIR\corvane.exe" ${|} Delete "$SMPROGRAMS\Corvane.lnk" ${|}
+  ReadRegStr $0 HKCU "${RUN_KEY}" "Corvane"
+  ${IfThen} $0 == '"$INSTDIR\corvane.exe"' ${|} DeleteRegValue HKCU "${RUN_KEY}" "Corvane" ${|}
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${IfThen} $0 == $INSTDIR ${|} DeleteRegKey HKCU "${UNINSTALL_KEY}" ${|}
   ; Gone now when this uninstaller runs from a copy; otherwise once it has ended (below).
   Delete "$INSTDIR\uninstall.exe"
   ; Gone only when empty: the user's settings and schedules stay unless chosen above.
@@ -371,15 +416,92 @@ Function un.onUninstSuccess
 rd "$EXEDIR" 2>nul & exit))' SW_HIDE
 FunctionEnd
 
+; Run from NSIS's copy in %TEMP%\~nsu*.tmp (started without _?=), an uninstall
+; that stops or is refused removes that copy and its folder the same way, so
+; that nothing is left in %TEMP%.
+Function un.RemoveOwnCopy
+  ${GetParent} "$EXEDIR" $0
+  ${GetFileName} "$EXEDIR" $1
+  StrCpy $1 $1 4
+  StrCpy $2 $TEMP
+  !insertmacro TRIM_FOLDER $2
+  ${If} $0 == $2
+  ${AndIf} $1 == "~nsu"
+    ExecShell "open" "$SYSDIR\cmd.exe" '/c for /l %i in (1,1,60) do (del /f /q "$EXEPATH" 2>nul & \
+if exist "$EXEPATH" (ping -n 2 127.0.0.1 >nul) else (rd "$EXEDIR" 2>nul & exit))' SW_HIDE
+  ${EndIf}
+FunctionEnd
+
 Function un.onUninstFailed
+  Call un.RemoveOwnCopy
   Call un.StartCorvaneAgain
 FunctionEnd
 
+; $0: the size and last write time of file $0, empty when it cannot be read.
+; NSIS's copy of an uninstaller keeps both.
+Function un.FileStamp
+  System::Call '*(i, i, i, i, i, i, i, i, i) p .r1' ; WIN32_FILE_ATTRIBUTE_DATA
+  System::Call 'kernel32::GetFileAttributesExW(w r0, i 0, p r1) i .r2'
+  StrCpy $0 ""
+  ${If} $2 <> 0
+    System::Call '*$1(i, i, i, i, i, i .r2, i .r3, i .r4, i .r5)'
+    StrCpy $0 "$4:$5:$2:$3"
+  ${EndIf}
+  System::Free $1
+FunctionEnd
+
+; The uninstaller checks where it is before it changes anything. NSIS takes
+; all that follows the last " _?=" of its command line as $INSTDIR, dropping
+; characters no folder name may hold ("/S" becomes "S"), so the folder is
+; read from the command line as it came. No folder name holds a "/": from
+; the first " /" on, it is options appended after the folder, /S (which NSIS
+; itself honours wherever it stands) and /REMOVEDATA. The folder must then
+; hold this very uninstaller (or the one NSIS copied this from) and
+; corvane.exe; otherwise nothing is changed and the exit code is 2.
 Function un.onInit
-  ${GetParameters} $0
+  System::Call 'kernel32::GetCommandLineW() w .r1'
+  StrCpy $6 $INSTDIR
+  StrLen $2 $1
+  ${For} $3 0 $2
+    IntOp $5 $2 - $3 ; from the end
+    StrCpy $4 $1 4 $5
+    ${If} $4 == " _?="
+      IntOp $5 $5 + 4
+      StrCpy $6 $1 "" $5
+      ${Break}
+    ${EndIf}
+  ${Next}
+  StrCpy $0 ""
+  StrLen $2 $6
+  ${For} $1 0 $2
+    StrCpy $3 $6 2 $1
+    ${If} $3 == " /"
+      StrCpy $0 $6 "" $1
+      StrCpy $6 $6 $1
+      ${Break}
+    ${EndIf}
+  ${Next}
+  !insertmacro TRIM_FOLDER $6
+  StrCpy $INSTDIR $6 ; NSIS drops from $INSTDIR what no folder name may hold
+  ${GetParameters} $1
   ClearErrors
-  ${GetOptions} $0 "/REMOVEDATA" $1
+  ${GetOptions} "$1 $0" "/REMOVEDATA" $2
   ${IfNot} ${Errors}
     SectionSetFlags ${UnSecData} ${SF_SELECTED}
+  ${EndIf}
+
+  StrCpy $0 $EXEPATH
+  Call un.FileStamp
+  StrCpy $6 $0
+  StrCpy $0 "$INSTDIR\uninstall.exe"
+  Call un.FileStamp
+  ${If} $0 == ""
+  ${OrIf} $0 != $6
+  ${OrIfNot} ${FileExists} "$INSTDIR\corvane.exe"
+    MessageBox MB_OK|MB_ICONSTOP "This uninstaller was told to remove Corvane from $\"$INSTDIR$\", which is not \
+where it is installed. Nothing has been removed.$\r$\n$\r$\nTo remove Corvane, use $\"Uninstall$\" in the list of \
+installed apps." /SD IDOK
+    Call un.RemoveOwnCopy
+    Abort
   ${EndIf}
 FunctionEnd

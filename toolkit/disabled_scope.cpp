@@ -14,12 +14,12 @@ DisabledScope::~DisabledScope() {
     for (HWND window : disabled_) {
         if (IsWindow(window)) EnableWindow(window, TRUE);
     }
-    // Disabling a window takes the focus from the control in it: the control
-    // that had it gets it back, unless the focus has gone somewhere since.
-    if (GetFocus() == nullptr && focus_ != nullptr && IsWindow(focus_) && IsWindowVisible(focus_) &&
-        IsWindowEnabled(focus_)) {
-        SetFocus(focus_);
-    }
+    // While its window was disabled, the focus left the control that had it
+    // (for another of the window's controls, or for none): it comes back,
+    // unless another window has it now.
+    if (focus_ == nullptr || !IsWindow(focus_) || !IsWindowVisible(focus_) || !IsWindowEnabled(focus_)) return;
+    HWND now = GetFocus();
+    if (now == nullptr || GetAncestor(now, GA_ROOT) == GetAncestor(focus_, GA_ROOT)) SetFocus(focus_);
 }
 
 BOOL CALLBACK DisabledScope::DisableOther(HWND window, LPARAM scope) {

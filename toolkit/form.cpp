@@ -140,7 +140,11 @@ void Form::FocusFirstControl() {
     if (first == nullptr || !IsWindowEnabled(first) || !IsWindowVisible(first)) {
         first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
     }
-    if (first != nullptr) SendMessageA(GetAncestor(Handle(), GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    if (first == nullptr) return;
+    // The dialog that holds the form runs the focus: the window a page lies in, or the form itself.
+    HWND root = GetAncestor(Handle(), GA_ROOT);
+    if (dynamic_cast<Form*>(Window::FromHandle(root)) == nullptr) root = Handle();
+    SendMessageA(root, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
 }
 
 void Form::SetDefaultControl(int id) { SendMessageA(Handle(), DM_SETDEFID, static_cast<WPARAM>(id), 0); }

@@ -9,10 +9,15 @@
 # run, an upgrade refused with nothing changed while another program holds
 # corvane.exe open, uninstalls refused with nothing changed while another
 # program holds corvane.exe, the help file or (removing the user's data) the
-# schedule file, an uninstall that leaves only the user's data, one that
-# removes it too, and one after Corvane was closed from outside. Every
-# uninstall runs the registered QuietUninstallString as a deployment tool
-# does: as it stands, waited for, judged by its exit code.
+# schedule file (also held by a reader that shares writing but not deletion,
+# and run without _?= from NSIS's copy in %TEMP%), an install into another
+# folder refused, an uninstaller in another folder that leaves the installed
+# Corvane's entries alone, an uninstall that leaves only the user's data, one
+# that removes it too, one through UninstallString with /S /REMOVEDATA
+# appended, and one after Corvane was closed from outside. Setup and every
+# uninstall run as a deployment tool runs them: the command as it stands, in
+# a job of its own, waited for, judged by its exit code; nothing they start
+# may stay in that job or run as their child, and nothing may stay in %TEMP%.
 #   test_installer.sh SETUP_EXE WINE_LOADER FIXTURE_EXE REMOTE_EXE OTHER_CAPTION_SETUP_EXE
 # WINE_LOADER is /usr/lib/wine/wine64, or wine for x86; FIXTURE_EXE and
 # REMOTE_EXE are the x86_64 build's installer_fixture.exe and
@@ -33,6 +38,10 @@ local_appdata=$($wine cmd /c echo '%LOCALAPPDATA%' | tr -d '\r')
 appdata=$($wine cmd /c echo '%APPDATA%' | tr -d '\r')
 install_win="$local_appdata\\Programs\\Corvane"
 install=$(winepath -u "$install_win" 2>/dev/null)
+other_win="$local_appdata\\Programs\\CorvaneOther"
+other=$(winepath -u "$other_win" 2>/dev/null)
+temp=$(winepath -u "$($wine cmd /c echo '%TEMP%' | tr -d '\r')" 2>/dev/null)
+setup_win=$(winepath -w "$setup" 2>/dev/null)
 shortcut="$(winepath -u "$appdata" 2>/dev/null)/Microsoft/Windows/Start Menu/Programs/Corvane.lnk"
 work=$(mktemp -d)
 
@@ -42,15 +51,26 @@ step() { echo "-- $*"; }
 reg_value() { # key, value name: the value's data, empty when it is missing
     $wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
-# Silent Setup prints nothing; a Corvane it starts must not hold this script's output open.
-run_setup() { $wine "$setup" /S </dev/null >/dev/null 2>&1; }
-# The registered quiet uninstall string, run as it stands and waited for; given
-# options go before its last one (_?=), as a script would put them.
+temp_files() { find "$temp" -mindepth 1 -maxdepth 1 -printf '%f\n' | sort; }
+temp_files_are() { [ "$(temp_files)" = "$1" ]; }
+# COMMAND run as a deployment tool runs it (installer_fixture run); its exit
+# code is returned. A Corvane it starts must not hold this script's output open.
+run_as_tool() {
+    local code=0 before
+    before=$(temp_files)
+    /usr/lib/wine/wine64 "$fixture" run "$1" </dev/null >/dev/null 2>"$work/run.err" || code=$?
+    [ "$code" != 99 ] || fail "$1 left processes in its job or as its children: $(cat "$work/run.err")"
+    within_10s temp_files_are "$before" || fail "$1 left in %TEMP%: $(comm -13 <(echo "$before") <(temp_files))"
+    return "$code"
+}
+run_setup() { run_as_tool "\"$setup_win\" /S"; }
+# The registered quiet uninstall string, run as it stands; given options go
+# before its last one (_?=), as a script would put them.
 run_uninstaller() {
     local command
     command=$(reg_value "$uninstall_key" QuietUninstallString)
     [ $# -eq 0 ] || command="${command% _?=*} $* _?=${command##* _?=}"
-    /usr/lib/wine/wine64 "$fixture" run "$command"
+    run_as_tool "$command"
 }
 installed_files() { (cd "$install" 2>/dev/null && find . -type f | sort | tr '\n' ' '); }
 exit_code() { local code=0; "$@" || code=$?; echo "$code"; }
@@ -104,7 +124,7 @@ corvane_ended_within() {
 remove_everything() {
     $wine reg delete "$uninstall_key" /f >/dev/null 2>&1 || true
     $wine reg delete "$run_key" /v Corvane /f >/dev/null 2>&1 || true
-    rm -rf "$install" "$shortcut"
+    rm -rf "$install" "$other" "$shortcut"
 }
 trap 'stop_fixture; kill "$corvane_pid" 2>/dev/null || true; remove_everything; rm -rf "$work"' EXIT
 remove_everything
@@ -157,6 +177,8 @@ run_setup
 cmp -s "$work/brightfen.ini" "$install/brightfen.ini" || fail "the upgrade changed brightfen.ini"
 cmp -s "$work/cvsche.dat" "$install/cvdata/cvsche.dat" || fail "the upgrade changed cvsche.dat"
 [ -z "$(reg_value "$run_key" Corvane)" ] || fail "the upgrade brought back the log-on entry the user had removed"
+size=$(stat -c %s "$install/corvane.exe" "$install/cvdata/cvhelp.chm" "$install/cvdata/cvwkcond.dat" "$install/uninstall.exe" | paste -sd+)
+[ "$(($(reg_value "$uninstall_key" EstimatedSize)))" = $(((size + 1023) / 1024)) ] || fail "EstimatedSize counts other files"
 [ -f "$install/corvane.exe" ] || fail "the upgrade lost corvane.exe"
 sleep 2
 corvane_running && fail "the silent upgrade started Corvane, which was not running"
@@ -175,18 +197,39 @@ cmp -s "$work/old-corvane.exe" "$install/corvane.exe" || fail "the refused upgra
 [ "$(reg_value "$uninstall_key" DisplayVersion)" = 0.9.0 ] || fail "the refused upgrade changed the entry's version"
 
 files_before=$(installed_files)
-for held in corvane.exe cvdata\\cvhelp.chm "cvdata\\cvsche.dat /REMOVEDATA"; do
-    step "an uninstall while another program holds ${held% *}: refused, everything kept"
-    start_fixture hold "$install_win\\${held% /*}"
-    options=""
-    [ "${held#* }" = "$held" ] || options=${held#* }
-    # shellcheck disable=SC2086 # no options, or one
-    [ "$(exit_code run_uninstaller $options)" = 2 ] || fail "the uninstall over a held $held did not end with exit code 2"
+for row in "hold corvane.exe" "hold cvdata\\cvhelp.chm from-temp" "hold cvdata\\cvsche.dat /REMOVEDATA" \
+    "read corvane.exe /REMOVEDATA"; do
+    read -r holder held option <<<"$row"
+    step "an uninstall while another program holds $held ($holder $option): refused, everything kept"
+    start_fixture "$holder" "$install_win\\$held"
+    if [ "$option" = from-temp ]; then # NSIS's copy in %TEMP% uninstalls; the uninstaller returns 0 at once
+        command=$(reg_value "$uninstall_key" QuietUninstallString)
+        run_as_tool "${command% _?=*}" || fail "the uninstaller without _?= did not end with exit code 0"
+    else
+        # shellcheck disable=SC2086 # no option, or one
+        [ "$(exit_code run_uninstaller $option)" = 2 ] || fail "the uninstall over a held $held did not end with exit code 2"
+    fi
     stop_fixture
     [ "$(installed_files)" = "$files_before" ] || fail "the refused uninstall removed files: $(installed_files)"
     [ -e "$shortcut" ] || fail "the refused uninstall removed the Start-menu shortcut"
     [ "$(reg_value "$uninstall_key" DisplayVersion)" = 0.9.0 ] || fail "the refused uninstall removed the list entry"
 done
+
+step "an install into another folder while Corvane is installed: refused, nothing changed"
+[ "$(exit_code run_as_tool "\"$setup_win\" /S /D=$other_win")" = 2 ] || fail "the install into another folder did not end with exit code 2"
+[ ! -e "$other" ] || fail "the refused install wrote into $other_win"
+[ "$(reg_value "$uninstall_key" InstallLocation)" = "$install_win" ] || fail "the refused install changed the list entry"
+
+step "the uninstaller of a copy of the folder removes that copy and leaves the installed Corvane's entries"
+cp -a "$install" "$other"
+$wine reg add "$run_key" /v Corvane /d "\"$install_win\\corvane.exe\"" /f >/dev/null
+[ "$(exit_code run_as_tool "\"$other_win\\uninstall.exe\" /S /REMOVEDATA _?=$other_win")" = 0 ] ||
+    fail "the uninstall of the copy did not end with exit code 0"
+[ ! -e "$other" ] || fail "left of the copy: $(ls -R "$other")"
+[ "$(installed_files)" = "$files_before" ] || fail "the copy's uninstaller removed installed files: $(installed_files)"
+[ -e "$shortcut" ] || fail "the copy's uninstaller removed the installed Corvane's shortcut"
+[ -n "$(reg_value "$run_key" Corvane)" ] || fail "the copy's uninstaller removed the installed Corvane's log-on entry"
+[ -n "$(reg_value "$uninstall_key" DisplayName)" ] || fail "the copy's uninstaller removed the installed Corvane's list entry"
 
 step "uninstall keeps the user's data"
 [ "$(exit_code run_uninstaller)" = 0 ] || fail "the uninstall did not end with exit code 0"
@@ -201,6 +244,16 @@ run_setup
 [ "$(exit_code run_uninstaller /REMOVEDATA)" = 0 ] || fail "the uninstall with /REMOVEDATA did not end with exit code 0"
 within_10s no_install_folder || fail "left after uninstalling with /REMOVEDATA: $(installed_files)"
 [ -z "$(reg_value "$run_key" Corvane)" ] || fail "the log-on entry is left"
+
+step "UninstallString with /S /REMOVEDATA appended: everything removed, exit code 0"
+run_setup
+printf 'x' | tee "$install/brightfen.ini" "$install/brightfen.ini.tmp" "$install/cvdata/cvsche.dat" \
+    "$install/cvdata/cvsche.dat.tmp" >/dev/null
+[ "$(exit_code run_as_tool "$(reg_value "$uninstall_key" UninstallString) /S /REMOVEDATA")" = 0 ] ||
+    fail "UninstallString with /S /REMOVEDATA did not end with exit code 0"
+within_10s no_install_folder || fail "left after UninstallString /S /REMOVEDATA: $(installed_files)"
+[ ! -e "$shortcut" ] || fail "UninstallString /S /REMOVEDATA left the shortcut"
+[ -z "$(reg_value "$uninstall_key" DisplayName)$(reg_value "$run_key" Corvane)" ] || fail "UninstallString /S /REMOVEDATA left entries"
 
 step "Corvane closed from outside (taskkill), then uninstalled with the user's data"
 run_setup

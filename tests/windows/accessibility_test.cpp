@@ -13,6 +13,7 @@
 
 #include "controls.h"
 #include "dpi.h"
+#include "list_view.h"
 #include "options.h"
 #include "run_fixture.h"
 #include "recording_ui.h"
@@ -119,6 +120,33 @@ void CheckLabels(HWND form) {
     }
 }
 
+// Hands the dialog manager of `dialog` a key as if typed at the control with the focus.
+void DialogKey(HWND dialog, UINT message, WPARAM key) {
+    MSG typed{GetFocus(), message, key, 1, 0, {}};
+    if (typed.hwnd != nullptr && key != 0) IsDialogMessageA(dialog, &typed);
+}
+
+// The first mnemonic of a label, check box or radio button: one that acts
+// without ending the window.
+WPARAM FirstMnemonic(HWND form) {
+    for (HWND control : ChildWindows(form)) {
+        const DWORD type = StyleOf(control) & BS_TYPEMASK;
+        if (IsClass(control, "Button") && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)) continue;
+        const std::string text = TextOf(control);
+        const std::size_t mark = text.find('&');
+        if (mark != std::string::npos && mark + 1 < text.size()) return static_cast<WPARAM>(text[mark + 1]);
+    }
+    return 0;
+}
+
+std::vector<HWND> OwnerDrawnButtons(HWND form) {
+    std::vector<HWND> found;
+    for (HWND control : ChildWindows(form)) {
+        if (IsClass(control, "Button") && (StyleOf(control) & BS_TYPEMASK) == BS_OWNERDRAW) found.push_back(control);
+    }
+    return found;
+}
+
 // Posts each key to whichever control has the focus at its turn, one every
 // few milliseconds, so that the modal loop's dialog manager takes them; a
 // dialog the keys left open is closed after a while, as its close box would.
@@ -158,6 +186,13 @@ private:
         }
     }
 };
+
+// Presses Esc in the dialog (of the system's dialog class) that has the focus.
+void CALLBACK EscapeFromDialog(HWND, UINT, UINT_PTR, DWORD) {
+    HWND focus = GetFocus();
+    HWND dialog = focus != nullptr ? GetAncestor(focus, GA_ROOT) : nullptr;
+    if (dialog != nullptr && IsClass(dialog, "#32770")) PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 1);
+}
 
 using Keys = std::vector<KeyScript::Key>;
 constexpr KeyScript::Key Press(WPARAM key) { return {WM_KEYDOWN, key}; }
@@ -202,6 +237,41 @@ TEST_F(AccessibilityTest, TabVisitsEveryActingControlInReadingOrderAndComesRound
         ShowWindow(window->Handle(), SW_SHOWNA);
         CheckTabOrder(window->Handle());
     }
+}
+
+TEST_F(AccessibilityTest, KeysNeverRestyleAButtonNorMoveTheDefault) {
+    for (const testing::WindowBuilder& builder : testing::kWindows) {
+        SCOPED_TRACE(builder.Name);
+        const std::unique_ptr<Form> window = builder.Build(host_);
+        HWND form = window->Handle();
+        ShowWindow(form, SW_SHOWNA);
+        const std::vector<HWND> ownerDrawn = OwnerDrawnButtons(form);
+        const LRESULT defaultId = SendMessageA(form, DM_GETDEFID, 0, 0);
+        window->FocusFirstControl();
+        for (std::size_t i = 0; i <= TabCycle(form).size(); ++i) DialogKey(form, WM_KEYDOWN, VK_TAB);
+        DialogKey(form, WM_SYSCHAR, FirstMnemonic(form));
+        for (HWND button : ownerDrawn) {
+            EXPECT_EQ(StyleOf(button) & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW)) << Describe(button);
+        }
+        EXPECT_EQ(SendMessageA(form, DM_GETDEFID, 0, 0), defaultId);
+    }
+}
+
+TEST_F(AccessibilityTest, TheFocusComesBackAfterANestedWindowAndGoesWithThePageShown) {
+    App().Initialize(kAppTitle);
+    TfrmMain main;
+    main.HideMain();
+    main.sbtnCMClick();  // as the icon's menu does
+    main.ShowMain();
+    EXPECT_EQ(GetFocus(), GetNextDlgTabItem(main.ConduitPage()->Handle(), nullptr, FALSE));
+    // Custom on the first conduit, whose own settings dialog Esc closes.
+    HWND custom = main.ConduitPage()->Control(TfrmCM::idLblCustom);
+    SelectListRow(main.ConduitPage()->Control(TfrmCM::idLvCond), 0);
+    SendMessageA(main.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(custom), TRUE);
+    const UINT_PTR escape = SetTimer(nullptr, 0, 50, EscapeFromDialog);
+    main.ConduitPage()->lblCustomClick();
+    KillTimer(nullptr, escape);
+    EXPECT_EQ(GetFocus(), custom) << Describe(GetFocus()) << " has the focus";
 }
 
 TEST_F(AccessibilityTest, EveryInputFollowsTheLabelThatNamesIt) {
