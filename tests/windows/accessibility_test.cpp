@@ -242,7 +242,7 @@ TEST_F(AccessibilityTest, TabVisitsEveryActingControlInReadingOrderAndComesRound
 TEST_F(AccessibilityTest, KeysNeverRestyleAButtonNorMoveTheDefault) {
     for (const testing::WindowBuilder& builder : testing::kWindows) {
         SCOPED_TRACE(builder.Name);
-        const std::unique_ptr<Form> window = builder.Build(host_);
+        const std::unique_ptr<Form> window = builder.Build(host_, run_);
         HWND form = window->Handle();
         ShowWindow(form, SW_SHOWNA);
         const std::vector<HWND> ownerDrawn = OwnerDrawnButtons(form);
@@ -259,7 +259,7 @@ TEST_F(AccessibilityTest, KeysNeverRestyleAButtonNorMoveTheDefault) {
 
 TEST_F(AccessibilityTest, TheFocusComesBackAfterANestedWindowAndGoesWithThePageShown) {
     App().Initialize(kAppTitle);
-    TfrmMain main;
+    TfrmMain main(run_);
     main.HideMain();
     main.sbtnCMClick();  // as the icon's menu does
     main.ShowMain();
