@@ -46,17 +46,11 @@ Form::~Form() {
     }
 }
 
-bool Form::CreatePage(const WindowClass& windowClass, HWND host, int width, int height) {
+bool Form::CreatePage(const char* className, HWND host, int width, int height) {
     InitCommonControlsOnce();
+    RECT area{0, 0, Scaled(width), Scaled(height)};
+    if (width == 0 && height == 0) GetClientRect(host, &area);
     // No WS_CLIPCHILDREN: group boxes paint no interior, so the page paints under them.
-    return CreateWindowOf(DialogClass(windowClass), WS_EX_CONTROLPARENT, WS_CHILD, "", 0, 0, Scaled(width),
-                          Scaled(height), host);
-}
-
-bool Form::CreatePage(const char* className, HWND host) {
-    InitCommonControlsOnce();
-    RECT area{};
-    GetClientRect(host, &area);
     return CreateWindowOf(DialogClass(WindowClass{className}), WS_EX_CONTROLPARENT, WS_CHILD, "", 0, 0, area.right,
                           area.bottom, host);
 }
@@ -176,32 +170,16 @@ void Form::AnnounceDescription() const {
     SetAccessibleText(Handle(), AccessibleText::Description, text);
 }
 
-namespace {
-
-// While a modal form runs: every other window of the thread disabled, and
-// the form known to the application so that closing the program can end it.
-class ModalScope {
-public:
-    explicit ModalScope(HWND modal) : modal_(modal), disabled_(DisabledScope::ThreadWindowsBut{modal}) {
-        App().ModalStarted(modal);
-    }
-    ~ModalScope() { App().ModalEnded(modal_); }
-    ModalScope(const ModalScope&) = delete;
-    ModalScope& operator=(const ModalScope&) = delete;
-
-private:
-    HWND modal_;
-    NestedLoop loop_;
-    DisabledScope disabled_;
-};
-
-}  // namespace
-
 int Form::ShowModal() {
     if (Handle() == nullptr) return mrCancel;
     modalResult_ = mrNone;
+    HWND self = Handle();
     {
-        ModalScope scope(Handle());
+        // Meanwhile every other window of the thread is disabled, and the
+        // application knows the form, so that closing the program can end it.
+        const NestedLoop loop;
+        const DisabledScope disabled(DisabledScope::ThreadWindowsBut{self});
+        App().ModalStarted(self);
         modal_ = true;
         App().ShowTaskbarEntry();
         AnnounceDescription();
@@ -212,6 +190,7 @@ int Form::ShowModal() {
         FocusFirstControl();
         Ui().ModalLoopStarted(Handle());
         App().RunUntil([this] { return modalResult_ != mrNone || Handle() == nullptr; });
+        App().ModalEnded(self);
     }
     // Hidden once the other windows are enabled again, so that the activation
     // (and with it the focus) goes back to the window that opened it.

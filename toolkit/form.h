@@ -74,13 +74,9 @@ public:
 
     ~Form() override;
 
-    // A borderless child page of `host`, `width` by `height`, at its top left.
-    bool CreatePage(const WindowClass& windowClass, HWND host, int width, int height);
-    bool CreatePage(const char* className, HWND host, int width, int height) {
-        return CreatePage(WindowClass{className}, host, width, height);
-    }
-    // A borderless child page that fills `host`'s client area.
-    bool CreatePage(const char* className, HWND host);
+    // A borderless child page of `host` at its top left, `width` by `height`,
+    // or filling `host`'s client area when no size is given.
+    bool CreatePage(const char* className, HWND host, int width = 0, int height = 0);
     // A fixed-size dialog with a close box, owned by the top-level window of
     // `owner`, centred on the screen, hidden until shown.
     bool CreateDialogWindow(const char* className, HWND owner, const char* caption, int clientWidth, int clientHeight,
@@ -117,7 +113,6 @@ public:
     int ShowModal();
     void EndModal(int result) { modalResult_ = result; }
     int ModalResult() const { return modalResult_; }
-    bool IsModal() const { return modal_; }
 
     // Gives the keyboard focus to the first control (the initial one, else the first in Tab order).
     void FocusFirstControl();
@@ -174,7 +169,6 @@ private:
     void LoadPicture(const ControlSpec& layout, HWND control);
     void FitLabel(HWND label);
     int RoomToTheRight(HWND label, const RECT& own) const;
-    ControlLook* EditableLookOf(HWND control);
     ControlLook* FindLook(HWND control) const;
     void FitLabels();
     void DrawLabel(const DRAWITEMSTRUCT& item) const;

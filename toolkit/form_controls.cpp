@@ -202,6 +202,5 @@ ControlLook* Form::FindLook(HWND control) const {
 
 const ControlLook* Form::LookOf(HWND control) const { return FindLook(control); }
 
-ControlLook* Form::EditableLookOf(HWND control) { return FindLook(control); }
 
 }  // namespace corvane

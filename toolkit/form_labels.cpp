@@ -57,7 +57,7 @@ int TextWidth(HWND control, const char* text, HFONT font, bool mnemonic) {
 // off its edges, moving left within it when it must. A label's text that
 // still does not fit is drawn ending in "...".
 void Form::FitLabel(HWND label) {
-    ControlLook* look = EditableLookOf(label);
+    ControlLook* look = FindLook(label);
     if (look == nullptr) return;
     char text[256] = "";
     GetWindowTextA(label, text, sizeof text);
@@ -118,7 +118,7 @@ void Form::SetLabelText(int id, const char* text) {
 
 void Form::SetLabelColor(int id, COLORREF color) {
     HWND label = Control(id);
-    ControlLook* look = EditableLookOf(label);
+    ControlLook* look = FindLook(label);
     if (look == nullptr || look->Text == color) return;
     look->Text = color;
     InvalidateRect(label, nullptr, FALSE);

@@ -103,7 +103,7 @@ TEST_F(MainFormTest, TheStartPageFollowsTheSettings) {
 }
 
 TEST_F(MainFormTest, PagesAreMadeOnceAndEveryChooserFollowsTheUserPage) {
-    Open();
+    Open().ShowMain();  // shown, with its start page, the introduction
     HWND conduits = Control(Id::idSbtnCM);
     SendMessageA(conduits, BM_CLICK, 0, 0);
     const TfrmCM* conduitPage = form_->ConduitPage();
@@ -111,7 +111,7 @@ TEST_F(MainFormTest, PagesAreMadeOnceAndEveryChooserFollowsTheUserPage) {
     SendMessageA(Control(Id::idSbtnUM), BM_CLICK, 0, 0);
     SendMessageA(conduits, BM_CLICK, 0, 0);
     EXPECT_EQ(form_->ConduitPage(), conduitPage);
-    EXPECT_EQ(Pages(), "-Shh");
+    EXPECT_EQ(Pages(), "hShh");
     EXPECT_EQ(Status(), "Conduit Management");
     EXPECT_EQ(run_.Options.FormIndex, 1);
     EXPECT_NE(GetFocus(), conduits);
@@ -136,13 +136,17 @@ TEST_F(MainFormTest, HoverLightsTheButtonAndTheIntroductionsSection) {
         }
         return state;
     };
-    SendMessageA(Control(Id::idSbtnCM), WM_MOUSEMOVE, 0, 0);
-    SendMessageA(Control(Id::idSbtnUM), WM_MOUSEMOVE, 0, 0);
+    // The system asks the window under the mouse for its cursor as the mouse moves.
+    const auto moveOver = [this](int id) {
+        SendMessageA(Control(id), WM_SETCURSOR, reinterpret_cast<WPARAM>(Control(id)), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    };
+    moveOver(Id::idSbtnCM);
+    moveOver(Id::idSbtnUM);
     EXPECT_EQ(lit(), ".B...YY..");
     SendMessageA(form_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 5));
     EXPECT_EQ(lit(), ".........");
     form_->sbtnScheClick();  // the introduction is hidden: only the buttons change
-    SendMessageA(Control(Id::idSbtnSche), WM_MOUSEMOVE, 0, 0);
+    moveOver(Id::idSbtnSche);
     EXPECT_EQ(lit(), "..B......");
 }
 
