@@ -175,6 +175,10 @@ private:
     bool DrawBackdrop(const DRAWITEMSTRUCT& item, const ControlLook& look) const;
     HGDIOBJ BitmapOf(int imageId) const;
     LRESULT ColorStatic(HDC dc, HWND control);
+    void KeepGroupCaptionColors(HWND groupBox);
+    void PaintGroupCaption(HWND groupBox) const;
+    static LRESULT CALLBACK GroupBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                              DWORD_PTR form);
     void EraseBackground(HDC dc) const;
     void ShowBackdrops();
     bool DrawPictureButtonState(const DRAWITEMSTRUCT& item, const ControlLook& look) const;

@@ -154,6 +154,7 @@ HWND Form::AddControl(const ControlSpec& layout, const ControlLook& look) {
         looks_.back()->Mnemonic = layout.Kind != ControlKind::Label || std::strchr(layout.Text, '&') != nullptr;
         SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(looks_.back().get()));
         if (TakesFormColors(layout.Kind)) SetWindowTheme(control, L"", L"");
+        if (layout.Kind == ControlKind::GroupBox) KeepGroupCaptionColors(control);
     }
     if (layout.Kind == ControlKind::Panel) SetWindowLongPtrA(control, GWLP_USERDATA, static_cast<LONG_PTR>(look.Back));
     if (layout.Kind == ControlKind::Image || layout.Kind == ControlKind::Icon) LoadPicture(layout, control);

@@ -2,6 +2,9 @@
 // rectangle), the colours of its radio buttons, check boxes and group boxes,
 // all in the system's colours under high contrast, where no picture is drawn
 // behind a label.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "button_keyboard.h"
@@ -85,6 +88,46 @@ LRESULT Form::ColorStatic(HDC dc, HWND control) {
     SetTextColor(dc, ThemeColor(look->Text, COLOR_BTNTEXT));
     SetBkColor(dc, back);
     return reinterpret_cast<LRESULT>(SolidBrush(back));
+}
+
+namespace {
+
+constexpr UINT_PTR kGroupBoxSubclass = 0x4742;
+
+}  // namespace
+
+LRESULT CALLBACK Form::GroupBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR form) {
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(box, GroupBoxProcedure, kGroupBoxSubclass);
+    const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+    if (message == WM_PAINT) reinterpret_cast<const Form*>(form)->PaintGroupCaption(box);
+    return result;
+}
+
+// Some systems draw a group box's caption in the system's text colour,
+// whatever its parent answers: the form paints the caption anew in its look.
+void Form::KeepGroupCaptionColors(HWND groupBox) {
+    SetWindowSubclass(groupBox, GroupBoxProcedure, kGroupBoxSubclass, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void Form::PaintGroupCaption(HWND groupBox) const {
+    const ControlLook* look = LookOf(groupBox);
+    char text[128] = "";
+    if (look == nullptr || GetWindowTextA(groupBox, text, sizeof text) == 0) return;
+    HDC dc = GetDC(groupBox);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(groupBox, WM_GETFONT, 0, 0)));
+    RECT caption{0, 0, 0, 0};
+    DrawTextA(dc, text, -1, &caption, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    // Over the caption as the control places it: a few pixels in from the box's left edge.
+    OffsetRect(&caption, 8, 0);
+    RECT area = caption;
+    InflateRect(&area, 2, 0);
+    FillRect(dc, &area, SolidBrush(ThemeColor(look->Back, COLOR_BTNFACE)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ThemeColor(look->Text, COLOR_BTNTEXT));
+    DrawTextA(dc, text, -1, &caption, DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    ReleaseDC(groupBox, dc);
 }
 
 // Under high contrast the pictures behind labels give way to the system's
