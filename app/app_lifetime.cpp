@@ -4,48 +4,41 @@
 
 #include <memory>
 
-#include "change_saver.h"
-#include "data_paths.h"
 #include "data_problem_message.h"
 #include "desktop_path.h"
-#include "icon_win.h"
-#include "options_instance.h"
-#include "palm_libraries.h"
 #include "schedule_store.h"
-#include "shared_lists.h"
 #include "single_instance.h"
 
 namespace corvane {
 
-void AppInit() {
-    Shared.ConduitNames = NameTableLoad();
-    ScheduleListCreate(Shared.Schedules);
-    StartSavingChanges(ReportDataProblem);
-    TrayIcon = std::make_unique<TIconWin>();
+void AppInit(RunState& run) {
+    run.Options.Load();
+    run.Lists.ConduitNames = NameTableLoad();
+    ScheduleListCreate(run.Lists.Schedules);
+    run.Saver.Start(ReportDataProblem);
+    run.TrayIcon = std::make_unique<TIconWin>();
     // Conduit modules are named relative to the Palm Desktop directory.
     char desktop[kPathSize];
     const int32_t found = ReadDesktopPath(desktop, sizeof desktop);
     if (found == 0) SetCurrentDirectoryA(desktop);
     if (found == kDesktopPathNotAnsi) ReportDesktopPathNotAnsiLater();
-    LoadHsApi();
+    LoadHsApi(run.Palm);
 }
 
-void AppFini() {
-    if (Shared.ConduitNames) NameTableFree(Shared.ConduitNames);
+void AppFini(RunState& run) {
+    if (run.Lists.ConduitNames) NameTableFree(run.Lists.ConduitNames);
     // Everything is on disk already unless a save failed: then the person
     // decides whether to try again before the run ends.
-    SaveChangesNow(SaveAsk::UntilAnswered);
-    if (Shared.Schedules) ScheduleListFree(Shared.Schedules);
-    if (TrayIcon && TrayIcon->Handle() != nullptr) DestroyWindow(TrayIcon->Handle());
-    UnloadHsApi();
+    run.Saver.SaveNow(SaveAsk::UntilAnswered);
+    if (run.Lists.Schedules) ScheduleListFree(run.Lists.Schedules);
+    UnloadHsApi(run.Palm);
 }
 
-void SaveRun() { SaveChangesNow(SaveAsk::Nobody); }
+void SaveRun(RunState& run) { run.Saver.SaveNow(SaveAsk::Nobody); }
 
-void EndSession() {
-    SaveChangesNow(SaveAsk::Nobody);
-    FinishOptions();
-    if (TrayIcon) TrayIcon->RemoveIcon();
+void EndSession(RunState& run) {
+    run.Saver.SaveNow(SaveAsk::Nobody);
+    if (run.TrayIcon) run.TrayIcon->RemoveIcon();
     ExitProcess(0);
 }
 

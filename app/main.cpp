@@ -10,9 +10,8 @@
 #include "application.h"
 #include "library_module.h"
 #include "main_form.h"
-#include "options.h"
-#include "options_instance.h"
 #include "product.h"
+#include "run_state.h"
 #include "single_instance.h"
 #include "window.h"
 
@@ -22,21 +21,21 @@ using namespace corvane;
 
 // `show`: the main window comes to the front at once, for a start that took
 // over from an instance that was ending when it was asked to show itself.
-void Run(bool show) {
+void Run(RunState& run, bool show) {
     std::unique_ptr<TfrmMain> mainForm;
     try {
-        AppInit();
+        AppInit(run);
         App().Initialize(kAppTitle);
         // The main window shows itself on the first start only; the
         // application object never shows it by itself.
-        mainForm = std::make_unique<TfrmMain>(RunEvents{SaveRun, EndSession});
+        mainForm = std::make_unique<TfrmMain>(
+            run, RunEvents{[&run] { SaveRun(run); }, [&run] { EndSession(run); }});
         if (show) mainForm->BringForward();
         SetRestartAfterUpdate(true);
         App().Run();
-        AppFini();
         // Saved while this instance still holds the mutex: a start that comes
-        // after the release reads the newest settings.
-        FinishOptions();
+        // after the release reads the newest settings and schedules.
+        AppFini(run);
         mainForm.reset();
         ReleaseSingleInstance();
     } catch (const std::exception& error) {
@@ -51,13 +50,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     RestrictLibrarySearch();
     const bool anotherInstance = CheckSingleInstance();
     if (anotherInstance) {
-        if (!TakeOverUnlessRunning()) {
-            DiscardOptions();
-            return 0;
-        }
-        // The instance that has ended saved its settings after they were read.
-        Options.Load();
+        if (!TakeOverUnlessRunning()) return 0;
     }
-    Run(anotherInstance);
+    // The run's state, from here to the end of the entry point.
+    RunState run;
+    Run(run, anotherInstance);
     return 0;
 }

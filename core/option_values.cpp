@@ -1,7 +1,10 @@
 #include "option_values.h"
 
 #include <cstdio>
+#include <iterator>
 #include <string>
+
+#include "settings_text.h"
 
 namespace corvane {
 
@@ -19,55 +22,61 @@ void OptionText(bool isFlag, int32_t value, char (&text)[kOptionTextSize]) {
     }
 }
 
-}  // namespace corvane
-
-namespace corvane {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+constexpr char kSection[] = "CVOption";
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+struct OptionKey {
+    const char* Name;
+    int32_t OptionFields::*Field;
+    bool IsFlag;  // a flag counts as set only when its value is exactly 1
+};
 
-// For a line that opens a section ("[name]", blanks allowed around): true,
-// with the name in `name`.
-bool SectionHeader(const std::string& line, std::string& name) {
-    std::size_t at = 0;
-    while (at < line.size() && IsBlank(line[at])) ++at;
-    if (at == line.size() || line[at] != '[') return false;
-    const std::size_t close = line.find(']', at + 1);
-    name = line.substr(at + 1, close == std::string::npos ? std::string::npos : close - at - 1);
-    return true;
-}
-
-bool SameName(const std::string& a, const char* b) {
-    std::size_t i = 0;
-    for (; i < a.size() && b[i] != '\0'; ++i) {
-        if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
-    }
-    return i == a.size() && b[i] == '\0';
-}
+// The keys in the order in which they are read and written.
+constexpr OptionKey kKeys[] = {
+    {"ShowHelp", &OptionFields::ShowHelp, true},
+    {"Hide", &OptionFields::Hide, true},
+    {"UpdatePermanent", &OptionFields::UpdatePermanent, true},
+    {"FormIndex", &OptionFields::FormIndex, false},
+    {"RemindIndex", &OptionFields::RemindIndex, false},
+    {"RemindSec", &OptionFields::RemindSec, false},
+    {"RemindMin", &OptionFields::RemindMin, false},
+    {"RemindDetail", &OptionFields::RemindDetail, false},
+};
 
 }  // namespace
 
-std::string SettingsFileText(const std::string& previous, const char* name, const std::string& section) {
-    std::string before;
-    std::string after;
-    std::string* out = &before;
-    std::size_t start = 0;
-    while (start < previous.size()) {
-        std::size_t end = previous.find('\n', start);
-        end = end == std::string::npos ? previous.size() : end + 1;
-        const std::string line = previous.substr(start, end - start);
-        std::string header;
-        if (SectionHeader(line, header)) out = SameName(header, name) ? nullptr : &after;
-        if (out != nullptr) {
-            out->append(line);
-            // A last line without its end gets one, so the next section starts on a line of its own.
-            if (line.back() != '\n') out->append("\r\n");
-        }
-        start = end;
+void OptionFields::PersonSet(int32_t OptionFields::*field, int32_t value) {
+    this->*field = value;
+    for (std::size_t i = 0; i < std::size(kKeys); ++i) {
+        if (kKeys[i].Field == field) SetByPerson |= 1u << i;
     }
-    return before + section + after;
+}
+
+void ReadOptionFields(OptionFields& fields, const std::string& file, bool keepPersons) {
+    static const OptionFields defaults;
+    const SettingsText text = DecodeSettingsText(file);
+    for (std::size_t i = 0; i < std::size(kKeys); ++i) {
+        const OptionKey& key = kKeys[i];
+        if (keepPersons && (fields.SetByPerson & 1u << i) != 0) continue;
+        const int32_t fallback = defaults.*key.Field;
+        std::string value;
+        fields.*key.Field = FindSetting(text, kSection, key.Name, value)
+                                ? OptionFromStored(key.IsFlag, ProfileInteger(value, static_cast<uint32_t>(fallback)))
+                                : fallback;
+    }
+}
+
+std::string OptionFileBytes(const OptionFields& fields, const std::string& previous) {
+    SettingsText text = DecodeSettingsText(previous);
+    SettingValues values;
+    for (const OptionKey& key : kKeys) {
+        char value[kOptionTextSize];
+        OptionText(key.IsFlag, fields.*key.Field, value);
+        values.emplace_back(key.Name, value);
+    }
+    SetSettings(text, kSection, values);
+    return EncodeSettingsText(text);
 }
 
 }  // namespace corvane

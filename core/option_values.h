@@ -20,15 +20,29 @@ inline constexpr std::size_t kOptionTextSize = 12;
 // the decimal number otherwise.
 void OptionText(bool isFlag, int32_t value, char (&text)[kOptionTextSize]);
 
-}  // namespace corvane
+// The settings' eight values, and which of them the person set this run.
+struct OptionFields {
+    int32_t ShowHelp = 1;         // 1: the main window opens on the introduction page
+    int32_t FormIndex = 3;        // the page shown last: 0 introduction, 1 conduits, 2 users, 3 schedule
+    int32_t Hide = 0;             // 1: the main window stays hidden at start-up
+    int32_t RemindIndex = 2;      // the reminder's last choice: 1 sync now, 2 remind later, 3 skip
+    int32_t RemindSec = 30;       // seconds the reminder counts down
+    int32_t RemindMin = 5;        // minutes first offered as the reminder's delay
+    int32_t RemindDetail = 1;     // non-zero: the reminder lists the due users
+    int32_t UpdatePermanent = 0;  // 1: a conduit action also becomes the user's permanent one
+    uint32_t SetByPerson = 0;     // one bit per key, in the file's order
 
-namespace corvane {
+    // The person set `field` to `value` (by hand, or by answering a reminder).
+    void PersonSet(int32_t OptionFields::*field, int32_t value);
+};
 
-// The settings file's new text: whatever `previous` holds before its first
-// section, then `section` (a whole section, header and lines, as given), then
-// every other section of `previous` as it was. Sections of `previous` named
-// `name` (compared without regard to ASCII case) are left out: `section`
-// replaces them.
-std::string SettingsFileText(const std::string& previous, const char* name, const std::string& section);
+// Every field takes its value from the settings file's bytes `file` (its
+// default where the key is missing); with `keepPersons` a field the person
+// set keeps its own, also one set back to its default.
+void ReadOptionFields(OptionFields& fields, const std::string& file, bool keepPersons);
+
+// The settings file's new bytes: `previous` with every key set to its
+// field, in the encoding `previous` came in, every other line kept.
+std::string OptionFileBytes(const OptionFields& fields, const std::string& previous);
 
 }  // namespace corvane

@@ -153,10 +153,17 @@ FileLoad ScheduleListLoadFile(ScheduleListHolder& holder, const char* path, cons
 
 void MergeScheduleRecords(ScheduleList& list, ScheduleList&& fromFile) {
     const std::size_t before = list.Records.size();
+    std::vector<bool> matched(before, false);
     for (ScheduleRecord* record : fromFile.Records) {
-        const auto known = std::find_if(list.Records.begin(), list.Records.begin() + static_cast<std::ptrdiff_t>(before),
-                                        [record](const ScheduleRecord* kept) { return kept->UserID == record->UserID; });
-        if (known == list.Records.begin() + static_cast<std::ptrdiff_t>(before)) list.Records.push_back(record);
+        std::size_t at = 0;
+        while (at < before && (matched[at] || list.Records[at]->UserID != record->UserID)) ++at;
+        if (at == before) {
+            list.Records.push_back(record);
+            continue;
+        }
+        // Copied over the run's record, which may have been handed out.
+        matched[at] = true;
+        if (!ScheduleListEdited(list, record->UserID)) *list.Records[at] = *record;
     }
     // The blocks move whole, so the records taken over stay where they are.
     for (auto& block : fromFile.Blocks) list.Blocks.push_back(std::move(block));

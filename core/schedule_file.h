@@ -38,10 +38,12 @@ bool ReadScheduleRecords(ScheduleList& list, ByteSource& source, const LocalTime
 // other failure marks the list unread. The holder always ends up holding a list.
 FileLoad ScheduleListLoadFile(ScheduleListHolder& holder, const char* path, const LocalTime& now);
 
-// Adds the records of `fromFile`, read after an earlier read had failed, to
-// `list`: each one whose user has no record in `list` yet joins it; a user's
-// record already in `list` (changed meanwhile, or read before) is kept.
-// Records already handed out stay where they are.
+// Takes in the records of `fromFile` (read and caught up after an earlier
+// read had failed): a user whose schedule the person changed meanwhile keeps
+// the list's record; every other user's record in the list (one the program
+// made up, or moved on) takes the file's, in place; a record of a user the
+// list lacks joins it. A second record of a user pairs with the list's
+// second. Records already handed out stay where they are.
 void MergeScheduleRecords(ScheduleList& list, ScheduleList&& fromFile);
 
 // The file image of the list: every record's 24 bytes in list order.

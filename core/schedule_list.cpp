@@ -30,6 +30,14 @@ int ScheduleListAdd(const ScheduleListHolder& holder, std::unique_ptr<ScheduleRe
     return 1;
 }
 
+void ScheduleListMarkEdited(const ScheduleListHolder& holder, uint32_t userId) {
+    if (holder && !ScheduleListEdited(*holder, userId)) holder->EditedUsers.push_back(userId);
+}
+
+bool ScheduleListEdited(const ScheduleList& list, uint32_t userId) {
+    return std::find(list.EditedUsers.begin(), list.EditedUsers.end(), userId) != list.EditedUsers.end();
+}
+
 void ScheduleListClear(ScheduleListHolder& holder) { holder.reset(); }
 
 ScheduleRecord* ScheduleListNewBlock(ScheduleList& list, std::size_t capacity) {

@@ -21,6 +21,7 @@ struct ScheduleList {
     std::vector<std::unique_ptr<ScheduleRecord>> Added;     // records added one by one
     FileLoad Load = FileLoad::NotFound;                     // how reading the schedule file went
     bool MovedOn = false;                                   // reading caught records up: the file is behind
+    std::vector<uint32_t> EditedUsers;                      // users whose schedule the person changed this run
 };
 
 // The program-wide slot that holds the list; null while it does not exist.
@@ -38,6 +39,11 @@ ScheduleRecord* ScheduleListFind(const ScheduleListHolder& holder, uint32_t user
 // Appends `record`, the list taking ownership; the record stays where it is.
 // Returns 0 when no record is given or there is no list, else 1.
 int ScheduleListAdd(const ScheduleListHolder& holder, std::unique_ptr<ScheduleRecord> record);
+
+// The person changed `userId`'s schedule (by hand, or by answering a
+// reminder): a late read of the file keeps the list's record of that user.
+void ScheduleListMarkEdited(const ScheduleListHolder& holder, uint32_t userId);
+bool ScheduleListEdited(const ScheduleList& list, uint32_t userId);
 
 // Frees every record and the list; the holder becomes null.
 void ScheduleListClear(ScheduleListHolder& holder);

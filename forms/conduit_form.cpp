@@ -5,15 +5,13 @@
 #include <string>
 
 #include "application.h"
-#include "change_saver.h"
 #include "controls.h"
 #include "disabled_scope.h"
 #include "list_view.h"
-#include "options.h"
 #include "palm_libraries.h"
 #include "popup_menu.h"
 #include "resource_ids.h"
-#include "shared_lists.h"
+#include "run_state.h"
 #include "sync_action.h"
 #include "user_combo.h"
 
@@ -68,7 +66,7 @@ void SetRowMarker(HWND list, int row, bool applied) {
     SendMessageA(list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-bool UpdatesPermanent() { return Options.UpdatePermanent == 1; }
+bool UpdatesPermanent(const TOptions& options) { return options.UpdatePermanent == 1; }
 
 // Posted to the page after Palm Desktop refused an action.
 constexpr UINT WM_SYNCBOXES = WM_APP + 20;
@@ -82,7 +80,7 @@ void FitColumns(HWND list) {
 
 }  // namespace
 
-TfrmCM::TfrmCM(HWND host) {
+TfrmCM::TfrmCM(HWND host, RunState& run) : run_(run) {
     CreatePage("TfrmCM", host, kClientWidth, kClientHeight);
     // The chooser first: the label before it grows at most up to it.
     ControlLook data;
@@ -112,22 +110,22 @@ TfrmCM::~TfrmCM() {
 
 void TfrmCM::FormCreate() {
     SetBackColor(kPageColor);
-    if (!Shared.Users) Shared.Users = UserListCreate();
-    FillUserCombo(Shared.Users.get(), Control(Id::idCbUser));
-    if (!Shared.Conduits) Shared.Conduits = ConduitListCreate();
+    if (!run_.Lists.Users) run_.Lists.Users = UserListCreate(run_.Palm);
+    FillUserCombo(run_.Lists.Users.get(), Control(Id::idCbUser));
+    if (!run_.Lists.Conduits) run_.Lists.Conduits = ConduitListCreate(run_.Palm);
     if (ComboCount(Control(Id::idCbUser)) > 0) cbUserChange();
-    SetChecked(Control(Id::idCbPermanent), UpdatesPermanent());
+    SetChecked(Control(Id::idCbPermanent), UpdatesPermanent(run_.Options));
 }
 
 void TfrmCM::FormDestroy() {
-    if (Shared.Conduits) ConduitListFree(Shared.Conduits);
+    if (run_.Lists.Conduits) ConduitListFree(run_.Lists.Conduits, run_.Palm);
 }
 
 UserRecord* TfrmCM::SelectedUser() const {
     HWND chooser = Control(Id::idCbUser);
     const int index = ComboSelection(chooser);
     if (index < 0) return nullptr;
-    return UserComboRecord(chooser, index, Shared.Users.get());
+    return UserComboRecord(chooser, index, run_.Lists.Users.get());
 }
 
 void TfrmCM::UsersChanged() {
@@ -135,7 +133,7 @@ void TfrmCM::UsersChanged() {
     const UserRecord* chosen = SelectedUser();
     const bool hadChoice = chosen != nullptr;
     const uint32_t chosenId = hadChoice ? chosen->UserID : 0;
-    FillUserCombo(Shared.Users.get(), chooser);
+    FillUserCombo(run_.Lists.Users.get(), chooser);
     for (int i = 0; hadChoice && i < ComboCount(chooser); ++i) {
         if (static_cast<uint32_t>(ComboItemData(chooser, i)) == chosenId) {
             ComboSelect(chooser, i);
@@ -153,7 +151,7 @@ void TfrmCM::UsersChanged() {
 
 void TfrmCM::cbUserChange() {
     if (const UserRecord* user = SelectedUser()) {
-        FillConduitView(Shared.Conduits.get(), Control(Id::idLvCond), user->UserID);
+        FillConduitView(run_.Lists.Conduits.get(), Control(Id::idLvCond), user->UserID);
     }
 }
 
@@ -164,13 +162,13 @@ void TfrmCM::FillConduitView(const ConduitList* list, HWND view, uint32_t userId
     for (int32_t i = 0; i < ConduitListCount(list); ++i) {
         ConduitRecord& record = *ConduitListAt(list, i);
         if (FieldLength(record.Name, sizeof record.Name) == 0) {
-            NameTableLookup(Shared.ConduitNames.get(), record.CreatorText, record.Name);
+            NameTableLookup(run_.Lists.ConduitNames.get(), record.CreatorText, record.Name);
         }
         const bool titled = FieldLength(record.Title, sizeof record.Title) > 0;
         const std::string caption = titled ? std::string(record.Title, FieldLength(record.Title, sizeof record.Title))
                                            : std::string(record.Name, FieldLength(record.Name, sizeof record.Name));
         const int row = AddListRow(view, caption.c_str());
-        const int32_t action = ReadShownAction(UserData.Entries, userId, record);
+        const int32_t action = ReadShownAction(run_.Palm.UserData.Entries, userId, record);
         const bool enabled = IsEnabledAction(action);
         SetRowMarker(view, row, enabled);
         SetRowChecked(view, row, enabled);
@@ -192,8 +190,8 @@ void TfrmCM::ShowRowAction(int row, int32_t action, bool applied, bool setBox) {
 }
 
 bool TfrmCM::WriteAction(int row, uint32_t userId, ConduitRecord& record, int32_t action) {
-    if (ApplyAction(UserData.Entries, userId, record, action, UpdatesPermanent())) return true;
-    const int32_t held = ReadShownAction(UserData.Entries, userId, record);
+    if (ApplyAction(run_.Palm.UserData.Entries, userId, record, action, UpdatesPermanent(run_.Options))) return true;
+    const int32_t held = ReadShownAction(run_.Palm.UserData.Entries, userId, record);
     ShowRowAction(row, held, IsEnabledAction(held), false);
     PostMessageA(Handle(), WM_SYNCBOXES, 0, 0);
     const std::string text = std::string("Palm Desktop did not store the action \"") + ActionTextOf(action) +
@@ -213,10 +211,10 @@ void TfrmCM::SyncCheckBoxes() {
 bool TfrmCM::EnableConduit(int row, bool on) {
     if (!ListRowExists(Control(Id::idLvCond), row)) return false;
     const UserRecord* user = SelectedUser();
-    ConduitRecord* record = ConduitListAt(Shared.Conduits.get(), row);
+    ConduitRecord* record = ConduitListAt(run_.Lists.Conduits.get(), row);
     if (user == nullptr || record == nullptr) return false;
     const uint32_t userId = user->UserID;
-    const int32_t action = on ? ReadEnableAction(UserData.Entries, userId, *record) : saDoNothing;
+    const int32_t action = on ? ReadEnableAction(run_.Palm.UserData.Entries, userId, *record) : saDoNothing;
     if (!WriteAction(row, userId, *record, action)) return true;
     // The box stays as it is: the person has just changed it.
     ShowRowAction(row, action, on, false);
@@ -226,7 +224,7 @@ bool TfrmCM::EnableConduit(int row, bool on) {
 bool TfrmCM::SetConduitAction(int row, int32_t action) {
     if (!ListRowExists(Control(Id::idLvCond), row)) return false;
     const UserRecord* user = SelectedUser();
-    ConduitRecord* record = ConduitListAt(Shared.Conduits.get(), row);
+    ConduitRecord* record = ConduitListAt(run_.Lists.Conduits.get(), row);
     if (user == nullptr || record == nullptr) return false;
     if (WriteAction(row, user->UserID, *record, action)) ShowRowAction(row, action, IsEnabledAction(action), true);
     return true;
@@ -252,14 +250,13 @@ bool TfrmCM::lvCondKeyDown(WORD key) {
 }
 
 void TfrmCM::cbPermanentClick() {
-    Options.UpdatePermanent = IsChecked(Control(Id::idCbPermanent)) ? 1 : 0;
-    DataChanged();
+    run_.PersonSet(&TOptions::UpdatePermanent, IsChecked(Control(Id::idCbPermanent)) ? 1 : 0);
 }
 
 void TfrmCM::lblCustomClick() {
     const int row = SelectedListRow(Control(Id::idLvCond));
     if (row < 0) return;
-    ConduitRecord* record = ConduitListAt(Shared.Conduits.get(), row);
+    ConduitRecord* record = ConduitListAt(run_.Lists.Conduits.get(), row);
     const UserRecord* user = SelectedUser();
     if (record == nullptr || !record->Module || user == nullptr) return;
     // The conduit's dialog runs its own message loop, in which the users may
@@ -271,17 +268,17 @@ void TfrmCM::lblCustomClick() {
     {
         const NestedLoop loop;
         const DisabledScope disabled(Handle());
-        chosen = CustomizeConduit(UserData.Entries, userId, userName.c_str(), *record);
+        chosen = CustomizeConduit(run_.Palm.UserData.Entries, userId, userName.c_str(), *record);
     }
     if (chosen.Result == kUnbound) {
         Ui().ShowMessage(Handle(), "Can not customize this conduit, Sorry!", "Error", MB_ICONERROR | MB_OK);
     }
     int32_t action = chosen.Action;
-    if (!IsAction(action)) action = ReadFallbackAction(UserData.Entries, userId, *record);
+    if (!IsAction(action)) action = ReadFallbackAction(run_.Palm.UserData.Entries, userId, *record);
     const UserRecord* shown = SelectedUser();
     const bool rowShown = shown != nullptr && shown->UserID == userId && ListRowExists(Control(Id::idLvCond), row);
     if (rowShown && !WriteAction(row, userId, *record, action)) return;
-    if (!rowShown) ApplyAction(UserData.Entries, userId, *record, action, UpdatesPermanent());
+    if (!rowShown) ApplyAction(run_.Palm.UserData.Entries, userId, *record, action, UpdatesPermanent(run_.Options));
     if (rowShown) {
         ShowRowAction(row, action, IsEnabledAction(action), true);
     }
@@ -292,7 +289,7 @@ void TfrmCM::lblDefaultClick() {
                          MB_ICONWARNING | MB_YESNO) != IDYES) {
         return;
     }
-    CallEntry(CondMgr.Entries.CmRestoreHotSyncSettings, 0);
+    CallEntry(run_.Palm.CondMgr.Entries.CmRestoreHotSyncSettings, 0);
     cbUserChange();
 }
 

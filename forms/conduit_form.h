@@ -15,10 +15,12 @@
 
 namespace corvane {
 
+struct RunState;
+
 class TfrmCM : public Form {
 public:
     // Creates the page in `host`, hidden until shown, and runs FormCreate.
-    explicit TfrmCM(HWND host);
+    TfrmCM(HWND host, RunState& run);
     // Frees the shared conduit list (FormDestroy); the user list stays.
     ~TfrmCM() override;
 
@@ -64,6 +66,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    RunState& run_;
     void FormCreate();
     void FormDestroy();
     void OnListNotify(NMHDR* header);

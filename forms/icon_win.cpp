@@ -19,8 +19,6 @@ static_assert(sizeof(NOTIFYICONDATAA) == 508, "the notify-icon structure is 508 
 static_assert(sizeof(MENUITEMINFOA) == 48, "the menu item structure is 48 bytes");
 #endif
 
-std::unique_ptr<TIconWin> TrayIcon;
-
 namespace {
 
 constexpr WindowClass kIconWinClass = {kIconWinClassName, CS_HREDRAW | CS_VREDRAW, nullptr, nullptr, 4};

@@ -72,8 +72,4 @@ private:
     HWND FIconOwner = nullptr;
 };
 
-// The process's one icon object: made empty at start-up, freed when the main
-// window goes; null while it does not exist.
-extern std::unique_ptr<TIconWin> TrayIcon;
-
 }  // namespace corvane

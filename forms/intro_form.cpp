@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "change_saver.h"
 #include "controls.h"
-#include "options.h"
+#include "run_state.h"
 #include "product.h"
 
 namespace corvane {
@@ -52,7 +51,7 @@ const std::string& SupportText() {
 
 }  // namespace
 
-TfrmIntro::TfrmIntro(HWND host) {
+TfrmIntro::TfrmIntro(HWND host, RunState& run) : run_(run) {
     CreatePage("TfrmIntro", host);
     SetWindowTextA(Handle(), "Introduction to Corvane");
     ControlLook plain;
@@ -82,7 +81,7 @@ TfrmIntro::TfrmIntro(HWND host) {
 
 void TfrmIntro::FormCreate() {
     SetBackColor(kPageColor);
-    SetChecked(Control(Id::idCbxShow), Options.ShowHelp == 1);
+    SetChecked(Control(Id::idCbxShow), run_.Options.ShowHelp == 1);
 }
 
 void TfrmIntro::HighlightSection(int hoverNumber) {
@@ -92,8 +91,7 @@ void TfrmIntro::HighlightSection(int hoverNumber) {
 }
 
 void TfrmIntro::cbxShowClick() {
-    Options.ShowHelp = IsChecked(Control(Id::idCbxShow)) ? 1 : 0;
-    DataChanged();
+    run_.PersonSet(&TOptions::ShowHelp, IsChecked(Control(Id::idCbxShow)) ? 1 : 0);
 }
 
 void TfrmIntro::lblSupportClick() { Ui().ShellOpen(Handle(), (std::string("mailto:") + kSupportAddress).c_str()); }

@@ -10,10 +10,12 @@
 
 namespace corvane {
 
+struct RunState;
+
 class TfrmIntro : public Form {
 public:
     // Creates the page in `host`, filling it, hidden until shown.
-    explicit TfrmIntro(HWND host);
+    TfrmIntro(HWND host, RunState& run);
 
     // Lights up section `hoverNumber` (0 conduits, 1 users, 2 schedule) and
     // turns the others white; any other number turns every section white.
@@ -35,6 +37,7 @@ protected:
     void OnCommand(int id, int code, HWND control) override;
 
 private:
+    RunState& run_;
     void FormCreate();
 };
 

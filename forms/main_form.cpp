@@ -4,7 +4,6 @@
 
 #include "app_restart.h"
 #include "application.h"
-#include "change_saver.h"
 #include "conduit_form.h"
 #include "controls.h"
 #include "data_paths.h"
@@ -12,11 +11,10 @@
 #include "icon_win.h"
 #include "local_clock.h"
 #include "intro_form.h"
-#include "options.h"
 #include "product.h"
 #include "resource_ids.h"
 #include "schedule_form.h"
-#include "shared_lists.h"
+#include "run_state.h"
 #include "sync_check.h"
 #include "ui_services.h"
 #include "user_form.h"
@@ -85,7 +83,7 @@ ControlLook LookFor(const ControlSpec& layout) {
 
 }  // namespace
 
-TfrmMain::TfrmMain(RunEvents events) : runEvents_(std::move(events)) {
+TfrmMain::TfrmMain(RunState& run, RunEvents events) : run_(run), runEvents_(std::move(events)) {
     const WindowClass windowClass{kMainFormClass, CS_DBLCLKS, IDI_ICONMAIN};
     CreateTopLevel(windowClass, App().Handle(), kMainCaption, kClientWidth, kClientHeight, kStyle, 0);
     App().SetMainWindow(Handle());
@@ -96,8 +94,9 @@ TfrmMain::TfrmMain(RunEvents events) : runEvents_(std::move(events)) {
     ChangeWindowMessageFilterEx(Handle(), instanceMessage_, MSGFLT_ALLOW, nullptr);
     AddLaidOutControls();
     // Reminders come from start-up on, whichever page is open.
-    FSync = std::make_unique<SyncCheck>(Handle(), ProcessStartTime());
+    FSync = std::make_unique<SyncCheck>(Handle(), ProcessStartTime(), run_);
     FSync->SetSchedulesMoved([this] { SchedulesMoved(); });
+    run_.Saver.SetSchedulesReread([this] { SchedulesMoved(); });
     StartTimer(SyncCheck::kSyncTimer, SyncCheck::kSyncInterval);
     FormCreate();
 }
@@ -121,7 +120,7 @@ void TfrmMain::FormCreate() {
     FCM.reset();
     FUM.reset();
     FSche.reset();
-    const int32_t start = Options.ShowHelp == 1 ? pgIntro : Options.FormIndex;
+    const int32_t start = run_.Options.ShowHelp == 1 ? pgIntro : run_.Options.FormIndex;
     FPageIndex = start;
     // A window that starts hidden (every start but the first) makes its start
     // page when it is first shown, so that a start at log-on does no more than
@@ -129,39 +128,40 @@ void TfrmMain::FormCreate() {
     // page is made at once all the same: opening it gives the first user a
     // schedule, and so a reminder.
     if (start == pgSchedule) OpenStartPage();
-    if (Options.Hide == 0) {
-        Options.Hide = 1;
-        DataChanged();
+    if (run_.Options.Hide == 0) {
+        run_.Options.Hide = 1;
+        run_.Saver.DataChanged();
         ShowMain();
     }
-    if (!startPageMade_ && start >= pgIntro && start <= pgSchedule) SetStatus(start);
+    if (!startPageMade_ && start >= pgIntro && start <= pgSchedule) SetStatus(start, false);
     AddTrayIcon();
 }
 
 void TfrmMain::OpenStartPage() {
     startPageMade_ = true;
-    if (FPageIndex == pgIntro) ShowIntroPage();
-    if (FPageIndex >= pgConduits && FPageIndex <= pgSchedule) OpenPage(FPageIndex);
+    if (FPageIndex == pgIntro) ShowIntroPage(false);
+    if (FPageIndex >= pgConduits && FPageIndex <= pgSchedule) OpenPage(FPageIndex, false);
 }
 
 void TfrmMain::FormDestroy() {
     // Its session notifications end while the window still exists.
     FSync.reset();
-    if (Shared.Users) UserListFree(Shared.Users);
+    run_.Saver.SetSchedulesReread(nullptr);
+    if (run_.Lists.Users) UserListFree(run_.Lists.Users, run_.Palm);
     RemoveTrayIcon();
 }
 
 void TfrmMain::AddTrayIcon() {
-    if (!TrayIcon) return;
-    TrayIcon->SetMainForm(this);
-    TrayIcon->CreateIconWindow();
-    TrayIcon->AddIcon();
+    if (!run_.TrayIcon) return;
+    run_.TrayIcon->SetMainForm(this);
+    run_.TrayIcon->CreateIconWindow();
+    run_.TrayIcon->AddIcon();
 }
 
 void TfrmMain::RemoveTrayIcon() {
-    if (!TrayIcon) return;
-    TrayIcon->RemoveIcon();
-    TrayIcon.reset();
+    if (!run_.TrayIcon) return;
+    run_.TrayIcon->RemoveIcon();
+    run_.TrayIcon->SetMainForm(nullptr);
 }
 
 Form* TfrmMain::PageWindow(int32_t page) const {
@@ -176,13 +176,13 @@ Form* TfrmMain::PageWindow(int32_t page) const {
 
 void TfrmMain::CreatePageWindow(int32_t page) {
     HWND host = Control(Id::idPnlForm);
-    if (page == pgIntro) FIntro = std::make_unique<TfrmIntro>(host);
-    if (page == pgConduits) FCM = std::make_unique<TfrmCM>(host);
+    if (page == pgIntro) FIntro = std::make_unique<TfrmIntro>(host, run_);
+    if (page == pgConduits) FCM = std::make_unique<TfrmCM>(host, run_);
     if (page == pgUsers) {
-        FUM = std::make_unique<TfrmUM>(host);
+        FUM = std::make_unique<TfrmUM>(host, run_);
         FUM->SetUsersChangedHandler([this] { UsersChanged(); });
     }
-    if (page == pgSchedule) FSche = std::make_unique<TfrmSche>(host);
+    if (page == pgSchedule) FSche = std::make_unique<TfrmSche>(host, run_);
     Form* created = PageWindow(page);
     if (created == nullptr) return;
     // Screen readers name a page by its title.
@@ -194,11 +194,11 @@ void TfrmMain::CreatePageWindow(int32_t page) {
     ShowControl(created->Handle(), true);
 }
 
-void TfrmMain::OpenPage(int32_t page) {
+void TfrmMain::OpenPage(int32_t page, bool byPerson) {
     startPageMade_ = true;
     if (PageWindow(page) == nullptr) CreatePageWindow(page);
     ShowPage(page);
-    SetStatus(page);
+    SetStatus(page, byPerson);
 }
 
 // The focus goes with the page on view, never stays on a hidden one: to its
@@ -216,12 +216,16 @@ void TfrmMain::FocusPage() {
     if (Form* shown = PageWindow(FPageIndex)) shown->FocusFirstControl();
 }
 
-void TfrmMain::SetStatus(int32_t page) {
+void TfrmMain::SetStatus(int32_t page, bool byPerson) {
     const bool known = page >= pgIntro && page <= pgSchedule;
     SetLabelText(Id::idLblStatus, known ? kStatusCaptions[page] : "");
     FPageIndex = page;
-    Options.FormIndex = page;
-    DataChanged();
+    if (byPerson) {
+        run_.PersonSet(&TOptions::FormIndex, page);
+    } else {
+        run_.Options.FormIndex = page;
+        run_.Saver.DataChanged();
+    }
 }
 
 void TfrmMain::UsersChanged() {
@@ -233,11 +237,11 @@ void TfrmMain::SchedulesMoved() {
     if (FSche) FSche->cbxUserChange();
 }
 
-void TfrmMain::ShowIntroPage() {
+void TfrmMain::ShowIntroPage(bool byPerson) {
     startPageMade_ = true;
     if (!FIntro) CreatePageWindow(pgIntro);
     ShowPage(pgIntro);
-    SetStatus(pgIntro);
+    SetStatus(pgIntro, byPerson);
 }
 
 void TfrmMain::sbtnCMClick() { OpenPage(pgConduits); }
@@ -343,7 +347,7 @@ void TfrmMain::OnTimer(UINT_PTR id) {
 LRESULT TfrmMain::OnPowerBroadcast(WPARAM event) {
     if (event == PBT_APMSUSPEND && runEvents_.Suspending) runEvents_.Suspending();
     // A file that could not be read before sleep may be back.
-    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) DataChanged();
+    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) run_.Saver.DataChanged();
     // What fell due during sleep reminds once a person is back.
     FSync->PowerChanged(event);
     return TRUE;
@@ -372,7 +376,7 @@ void TfrmMain::OnCommand(int id, int code, HWND) {
 LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == taskbarCreated_ && message != 0) {
         // The task bar has restarted and forgotten the icon.
-        if (TrayIcon) TrayIcon->AddIcon();
+        if (run_.TrayIcon) run_.TrayIcon->AddIcon();
         return 0;
     }
     if (message == instanceMessage_ && message != 0) return AnswerInstanceMessage(wParam);

@@ -29,6 +29,7 @@ inline constexpr UINT WM_HIDEMAIN = WM_USER + 100;
 inline constexpr UINT WM_SHOWMAIN = WM_USER + 101;
 
 class SyncCheck;
+struct RunState;
 
 // What the run does for the system's power and session events.
 struct RunEvents {
@@ -46,7 +47,7 @@ public:
     // first start's showing, the notification-area icon.
     // `events` are in force from the start: adding the icon already lets
     // messages from other programs in.
-    explicit TfrmMain(RunEvents events = {});
+    explicit TfrmMain(RunState& run, RunEvents events = {});
     ~TfrmMain() override;
 
     // Page numbers: the values of PageIndex(), of the setting FormIndex and
@@ -55,7 +56,8 @@ public:
     // Hover numbers of the navigation buttons; kNoButton: none.
     static constexpr int kNoButton = 99;
 
-    void ShowIntroPage();
+    // `byPerson`: the page is opened by the person, not by the start-up.
+    void ShowIntroPage(bool byPerson = true);
     void sbtnCMClick();
     void sbtnUMClick();
     void sbtnScheClick();
@@ -108,12 +110,12 @@ private:
     void OpenStartPage();
     void AddTrayIcon();
     void RemoveTrayIcon();
-    void OpenPage(int32_t page);
+    void OpenPage(int32_t page, bool byPerson = true);
     Form* PageWindow(int32_t page) const;
     void CreatePageWindow(int32_t page);
     void ShowPage(int32_t page);
     void FocusPage();
-    void SetStatus(int32_t page);
+    void SetStatus(int32_t page, bool byPerson);
     void UsersChanged();
     void SchedulesMoved();
     LRESULT OnPowerBroadcast(WPARAM event);
@@ -121,6 +123,7 @@ private:
     bool DrawSpeedButton(const DRAWITEMSTRUCT& item) const;
     int SpeedButtonNumber(HWND control) const;
 
+    RunState& run_;
     std::unique_ptr<TfrmIntro> FIntro;
     std::unique_ptr<TfrmCM> FCM;
     std::unique_ptr<TfrmUM> FUM;

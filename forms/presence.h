@@ -12,7 +12,4 @@ struct Presence {
     bool Attended() const { return !Asleep && !Locked; }
 };
 
-// The run's one record of it, kept by the minute check's window.
-Presence& UserPresence();
-
 }  // namespace corvane

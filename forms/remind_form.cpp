@@ -6,17 +6,15 @@
 #include <string>
 
 #include "accessible_text.h"
-#include "change_saver.h"
 #include "code_page.h"
 #include "controls.h"
 #include "decimal_text.h"
 #include "desktop_path.h"
 #include "dpi.h"
 #include "fixed_text.h"
-#include "options.h"
-#include "presence.h"
 #include "product.h"
 #include "resource_ids.h"
+#include "run_state.h"
 #include "system_error_text.h"
 
 namespace corvane {
@@ -73,7 +71,7 @@ std::string OneUserDescription(const std::string& name) {
 
 }  // namespace
 
-TfrmRemind::TfrmRemind(HWND owner) {
+TfrmRemind::TfrmRemind(HWND owner, RunState& run) : run_(run) {
     // On top of every other window: its countdown acts by itself, so it must be seen.
     CreateDialogWindow("TfrmRemind", owner, "HotSync Remind", kClientWidth, kClientHeight, WS_EX_TOPMOST);
     ControlLook panelLook;
@@ -117,9 +115,9 @@ TfrmRemind::~TfrmRemind() {
 void TfrmRemind::FormCreate() {
     FReady = false;
     SetBackColor(kPageColor);
-    FCountdown = Options.RemindSec;
-    SetText(Control(Id::idEdtMin), std::to_string(Options.RemindMin).c_str());
-    const int checked = Options.RemindIndex == 1 ? Id::idRbtnNow : Options.RemindIndex == 2 ? Id::idRbtnLater : Id::idRbtnNo;
+    FCountdown = run_.Options.RemindSec;
+    SetText(Control(Id::idEdtMin), std::to_string(run_.Options.RemindMin).c_str());
+    const int checked = run_.Options.RemindIndex == 1 ? Id::idRbtnNow : run_.Options.RemindIndex == 2 ? Id::idRbtnLater : Id::idRbtnNo;
     SetChecked(Control(checked), true);
     SetInitialFocus(checked);
     if (checked == Id::idRbtnNow) rbtnNowClick();
@@ -150,13 +148,13 @@ void TfrmRemind::FillUserList() {
 }
 
 bool TfrmRemind::SetDueUsers(const DueUsers* users) {
-    if (Options.RemindDetail == 0) LayOutPanels(false);
+    if (run_.Options.RemindDetail == 0) LayOutPanels(false);
     if (users == nullptr) return false;
     FDueUsers = users;
     if (users->size() >= 2) {
         SetLabelText(Id::idLblDesc, "It's time for some users to start HotSync Now!");
         FillUserList();
-        SetLabelText(Id::idLblDetail, Options.RemindDetail == 0 ? "Detail" : "Hide");
+        SetLabelText(Id::idLblDetail, run_.Options.RemindDetail == 0 ? "Detail" : "Hide");
     } else {
         ShowControl(Control(Id::idImgDetail), false);
         ShowControl(Control(Id::idLblDetail), false);
@@ -173,25 +171,32 @@ void TfrmRemind::StopCountdown(const char* closeCaption) {
     SetLabelText(Id::idLblClose, closeCaption);
 }
 
+// The preselection the dialog opens with is no choice of the person's.
+void TfrmRemind::KeepChoice(int32_t index) {
+    if (FReady) {
+        run_.PersonSet(&TOptions::RemindIndex, index);
+    } else {
+        run_.Options.RemindIndex = index;
+        run_.Saver.DataChanged();
+    }
+}
+
 void TfrmRemind::rbtnNowClick() {
     EnableWindow(Control(Id::idEdtMin), FALSE);
     StopCountdown("   Close  ");
-    Options.RemindIndex = 1;
-    DataChanged();
+    KeepChoice(1);
 }
 
 void TfrmRemind::rbtnLaterClick() {
     EnableWindow(Control(Id::idEdtMin), TRUE);
     StopCountdown("  Close  ");
-    Options.RemindIndex = 2;
-    DataChanged();
+    KeepChoice(2);
 }
 
 void TfrmRemind::rbtnNoClick() {
     EnableWindow(Control(Id::idEdtMin), FALSE);
     StopCountdown("  Close  ");
-    Options.RemindIndex = 3;
-    DataChanged();
+    KeepChoice(3);
 }
 
 void TfrmRemind::edtMinExit() {
@@ -205,7 +210,7 @@ void TfrmRemind::OnKeyInput() { StopCountdown(IsChecked(Control(Id::idRbtnNow)) 
 
 void TfrmRemind::tmCloseTimer() {
     // The countdown holds, silent, while no one can be there to see it.
-    if (!UserPresence().Attended()) return;
+    if (!run_.UserPresence.Attended()) return;
     --FCountdown;
     Ui().Beep(MB_ICONEXCLAMATION);
     char caption[32];
@@ -253,7 +258,7 @@ void TfrmRemind::TellNotStarted(const char* program, const std::string& reason) 
     // countdown has done its part.
     StopTimer(kCloseTimer);
     answer_ = chDelay;
-    answerDelay_ = Options.RemindMin > 0 ? Options.RemindMin : 1;
+    answerDelay_ = run_.Options.RemindMin > 0 ? run_.Options.RemindMin : 1;
     std::string text = "HotSync Manager could not be started.\n\n";
     if (*program != '\0') text += std::string(program) + "\n";
     text += reason + "\n\nYou will be reminded again in " + std::to_string(answerDelay_) + " minutes.";
@@ -270,8 +275,7 @@ void TfrmRemind::lblDetailClick() {
     const bool show = !UserListShown();
     LayOutPanels(show);
     SetLabelText(Id::idLblDetail, show ? "Hide" : "Detail");
-    Options.RemindDetail = show ? 1 : 0;
-    DataChanged();
+    run_.PersonSet(&TOptions::RemindDetail, show ? 1 : 0);
 }
 
 void TfrmRemind::OnCommand(int id, int code, HWND) {

@@ -15,12 +15,14 @@
 
 namespace corvane {
 
+struct RunState;
+
 class TfrmRemind : public Form {
 public:
     enum Choice { chNextPeriod = 1, chDelay = 2 };
 
     // Creates the hidden dialog, owned by `owner`'s top-level window.
-    explicit TfrmRemind(HWND owner);
+    TfrmRemind(HWND owner, RunState& run);
     ~TfrmRemind() override;
 
     // Lays the dialog out for `users` (not owned; it must outlive the dialog).
@@ -60,6 +62,7 @@ protected:
     void OnKeyInput() override;
 
 private:
+    RunState& run_;
     void FormCreate();
     void StopCountdown(const char* closeCaption);
     void LayOutPanels(bool userListShown);
@@ -68,6 +71,7 @@ private:
     // "remind again after RemindMin minutes" as the answer.
     bool StartHotSync();
     void TellNotStarted(const char* program, const std::string& reason);
+    void KeepChoice(int32_t index);
 
     int32_t FCountdown = 0;
     bool FReady = false;

@@ -6,14 +6,13 @@
 #include <memory>
 #include <string>
 
-#include "change_saver.h"
 #include "controls.h"
 #include "decimal_text.h"
 #include "palm_libraries.h"
 #include "resource_ids.h"
 #include "schedule_display.h"
 #include "ui_services.h"
-#include "shared_lists.h"
+#include "run_state.h"
 #include "user_combo.h"
 
 namespace corvane {
@@ -65,7 +64,7 @@ SYSTEMTIME PickerValue(int32_t year, int32_t month, int32_t day, int32_t hour, i
 
 }  // namespace
 
-TfrmSche::TfrmSche(HWND host) {
+TfrmSche::TfrmSche(HWND host, RunState& run) : run_(run) {
     CreatePage("TfrmSche", host, kClientWidth, kClientHeight);
     AddControls(kControls, std::size(kControls));
     ControlLook link;
@@ -81,9 +80,9 @@ TfrmSche::TfrmSche(HWND host) {
 
 void TfrmSche::FormCreate() {
     SetBackColor(kPageColor);
-    if (!Shared.Users) Shared.Users = UserListCreate();
+    if (!run_.Lists.Users) run_.Lists.Users = UserListCreate(run_.Palm);
     FillDayCombo();
-    FillUserCombo(Shared.Users.get(), Control(Id::idCbxUser));
+    FillUserCombo(run_.Lists.Users.get(), Control(Id::idCbxUser));
     cbxUserChange();
 }
 
@@ -92,7 +91,7 @@ void TfrmSche::UsersChanged() {
     const UserRecord* chosen = SelectedUser();
     const uint32_t chosenId = chosen != nullptr ? chosen->UserID : 0;
     const bool hadChoice = chosen != nullptr;
-    FillUserCombo(Shared.Users.get(), chooser);
+    FillUserCombo(run_.Lists.Users.get(), chooser);
     for (int i = 0; hadChoice && i < ComboCount(chooser); ++i) {
         if (static_cast<uint32_t>(ComboItemData(chooser, i)) == chosenId) ComboSelect(chooser, i);
     }
@@ -109,12 +108,12 @@ UserRecord* TfrmSche::SelectedUser() const {
     HWND chooser = Control(Id::idCbxUser);
     const int index = ComboSelection(chooser);
     if (index < 0) return nullptr;
-    return UserComboRecord(chooser, index, Shared.Users.get());
+    return UserComboRecord(chooser, index, run_.Lists.Users.get());
 }
 
 ScheduleRecord* TfrmSche::SelectedRecord() const {
     const UserRecord* user = SelectedUser();
-    return user != nullptr ? ScheduleListFind(Shared.Schedules, user->UserID) : nullptr;
+    return user != nullptr ? ScheduleListFind(run_.Lists.Schedules, user->UserID) : nullptr;
 }
 
 void TfrmSche::cbxUserChange() {
@@ -122,7 +121,7 @@ void TfrmSche::cbxUserChange() {
     const UserRecord* user = SelectedUser();
     if (user == nullptr) return;
     const LocalTime now = Ui().Now();
-    ScheduleRecord* record = ScheduleListFind(Shared.Schedules, user->UserID);
+    ScheduleRecord* record = ScheduleListFind(run_.Lists.Schedules, user->UserID);
     if (record == nullptr) {
         auto created = std::make_unique<ScheduleRecord>();
         std::memset(created.get(), 0, sizeof(ScheduleRecord));
@@ -131,8 +130,8 @@ void TfrmSche::cbxUserChange() {
         std::memcpy(created->SyncTime, "0800", 5);
         WriteDateText({now.Year, now.Month, now.Day}, created->SyncDate);
         record = created.get();
-        if (ScheduleListAdd(Shared.Schedules, std::move(created)) == 0) return;
-        DataChanged();
+        if (ScheduleListAdd(run_.Lists.Schedules, std::move(created)) == 0) return;
+        run_.Saver.DataChanged();
     }
     const ScheduleRecord shown = *record;
     switch (shown.Kind) {
@@ -174,20 +173,22 @@ void TfrmSche::ShowDays(int16_t days) { SetText(Control(Id::idEdtDays), std::to_
 void TfrmSche::rbtnDailyClick() {
     SetInputs(false, false);
     if (ScheduleRecord* record = SelectedRecord()) {
+        const ScheduleRecord before = *record;
         record->Kind = skDaily;
         record->Param = 0;
-        DataChanged();
+        Edited(before, *record);
     }
 }
 
 void TfrmSche::rbtnWeeklyClick() {
     SetInputs(true, false);
     ScheduleRecord* record = SelectedRecord();
+    const ScheduleRecord before = record != nullptr ? *record : ScheduleRecord{};
     if (record == nullptr) return;
     if (record->Kind != skWeekly) {
         record->Kind = skWeekly;
         record->Param = 0;
-        DataChanged();
+        Edited(before, *record);
     }
     ComboSelect(Control(Id::idCbxDay), record->Param);
 }
@@ -195,11 +196,12 @@ void TfrmSche::rbtnWeeklyClick() {
 void TfrmSche::rbtnRandomClick() {
     SetInputs(false, true);
     ScheduleRecord* record = SelectedRecord();
+    const ScheduleRecord before = record != nullptr ? *record : ScheduleRecord{};
     if (record == nullptr) return;
     if (record->Kind != skEveryNDays) {
         record->Kind = skEveryNDays;
         record->Param = 2;
-        DataChanged();
+        Edited(before, *record);
     }
     ShowDays(record->Param);
 }
@@ -207,46 +209,56 @@ void TfrmSche::rbtnRandomClick() {
 void TfrmSche::rbtnNothingClick() {
     SetInputs(false, false);
     if (ScheduleRecord* record = SelectedRecord()) {
+        const ScheduleRecord before = *record;
         record->Kind = skNothing;
         record->Param = 0;
-        DataChanged();
+        Edited(before, *record);
     }
 }
 
 void TfrmSche::cbxDayChange() {
     ScheduleRecord* record = SelectedRecord();
+    const ScheduleRecord before = record != nullptr ? *record : ScheduleRecord{};
     if (record == nullptr || record->Kind != skWeekly) return;
     record->Param = static_cast<int16_t>(ComboSelection(Control(Id::idCbxDay)));
-    DataChanged();
+    Edited(before, *record);
 }
 
 void TfrmSche::edtDaysChange() {
     ScheduleRecord* record = SelectedRecord();
+    const ScheduleRecord before = record != nullptr ? *record : ScheduleRecord{};
     if (record == nullptr || record->Kind != skEveryNDays) return;
     // The 16-bit field keeps the low 16 bits of larger values.
     const auto value = static_cast<uint32_t>(ParseDecimal(TextOf(Control(Id::idEdtDays)).c_str()));
     record->Param = static_cast<int16_t>(static_cast<uint16_t>(value & 0xFFFFu));
-    DataChanged();
+    Edited(before, *record);
 }
 
 void TfrmSche::dtpTimeChange() {
     ScheduleRecord* record = SelectedRecord();
+    const ScheduleRecord before = record != nullptr ? *record : ScheduleRecord{};
     if (record == nullptr) return;
     const SYSTEMTIME time = PickerTime(Control(Id::idDtpTime));
     WriteTimeText(time.wHour, time.wMinute, record->SyncTime);
-    DataChanged();
+    Edited(before, *record);
 }
 
 void TfrmSche::dtpDateChange() {
     ScheduleRecord* record = SelectedRecord();
+    const ScheduleRecord before = record != nullptr ? *record : ScheduleRecord{};
     if (record == nullptr) return;
     const SYSTEMTIME date = PickerTime(Control(Id::idDtpDate));
     WriteDateText({date.wYear, date.wMonth, date.wDay}, record->SyncDate);
-    DataChanged();
+    Edited(before, *record);
+}
+
+void TfrmSche::Edited(const ScheduleRecord& before, const ScheduleRecord& after) {
+    // The page's own showing of a record changes nothing, and is no edit.
+    if (std::memcmp(&before, &after, sizeof before) != 0) run_.PersonEditedSchedule(after.UserID);
 }
 
 void TfrmSche::lblSyncNowClick() {
-    if (const UserRecord* user = SelectedUser()) ShowSyncLog(user->UserID);
+    if (const UserRecord* user = SelectedUser()) ShowSyncLog(run_.Palm, user->UserID);
 }
 
 void TfrmSche::OnCommand(int id, int code, HWND) {

@@ -10,10 +10,12 @@
 
 namespace corvane {
 
+struct RunState;
+
 class TfrmSche : public Form {
 public:
     // Creates the page in `host`.
-    explicit TfrmSche(HWND host);
+    TfrmSche(HWND host, RunState& run);
 
     // Refills the user chooser from the shared user list after users were
     // added, deleted or renamed, keeping the chosen user when it still exists.
@@ -53,6 +55,10 @@ private:
     void CheckKind(int button);
     void SetInputs(bool dayEnabled, bool daysEnabled);
     void ShowDays(int16_t days);
+    // The person changed the chosen user's schedule from `before` to `after`.
+    void Edited(const ScheduleRecord& before, const ScheduleRecord& after);
+
+    RunState& run_;
 };
 
 }  // namespace corvane

@@ -5,38 +5,37 @@
 #include <algorithm>
 
 #include "application.h"
-#include "change_saver.h"
 #include "code_page.h"
 #include "form.h"
 #include "palm_libraries.h"
-#include "presence.h"
 #include "remind_form.h"
-#include "shared_lists.h"
+#include "run_state.h"
 #include "ui_services.h"
 
 namespace corvane {
 
-SyncCheck::SyncCheck(HWND owner, const LocalTime& start) : owner_(owner), tracker_(start), session_(owner) {}
+SyncCheck::SyncCheck(HWND owner, const LocalTime& start, RunState& run)
+    : owner_(owner), run_(run), tracker_(start), session_(owner) {}
 
 DueUsers SyncCheck::NamesOf(const std::vector<uint32_t>& due) const {
     // The names come from User Data, which the user list binds: made here
     // when no page has needed it yet.
-    if (!Shared.Users) Shared.Users = UserListCreate();
+    if (!run_.Lists.Users) run_.Lists.Users = UserListCreate(run_.Palm);
     DueUsers named;
     for (uint32_t userId : due) {
         std::string name;
-        if (ReadDueUserName(UserData.Entries, userId, name, IsAnsiLeadByte)) named.push_back({name, userId});
+        if (ReadDueUserName(run_.Palm.UserData.Entries, userId, name, IsAnsiLeadByte)) named.push_back({name, userId});
     }
     return named;
 }
 
 void SyncCheck::CheckSchedules() {
     FollowClock();
-    if (!UserPresence().Attended()) return;
+    if (!run_.UserPresence.Attended()) return;
     const uint64_t moves = tracker_.Moves();
     // What is reminded of waits for its answer from here on, so that a tick
     // inside the reminder's loop reminds only of what came due later.
-    const std::vector<uint32_t> due = tracker_.Check(Shared.Schedules, Ui().Now());
+    const std::vector<uint32_t> due = tracker_.Check(run_.Lists.Schedules, Ui().Now());
     if (!due.empty()) Remind(due);
     if (tracker_.Moves() != moves) SchedulesMoved();
 }
@@ -47,7 +46,7 @@ void SyncCheck::Remind(const std::vector<uint32_t>& due) {
     int answer = TfrmRemind::chNextPeriod;
     int32_t delay = 0;
     if (!named.empty()) {
-        TfrmRemind reminder(owner_);
+        TfrmRemind reminder(owner_, run_);
         SetForegroundWindow(App().Handle());
         SetActiveWindow(App().Handle());
         answered = reminder.SetDueUsers(&named) && reminder.ShowModal() == Form::mrOk;
@@ -58,25 +57,27 @@ void SyncCheck::Remind(const std::vector<uint32_t>& due) {
     const LocalTime now = Ui().Now();
     for (uint32_t userId : due) {
         const bool shown = std::any_of(named.begin(), named.end(), [userId](const DueUser& user) { return user.UserID == userId; });
+        // An answer of the person's: a late read of the schedule file keeps it.
+        if (shown) ScheduleListMarkEdited(run_.Lists.Schedules, userId);
         if (shown && answered && answer == TfrmRemind::chDelay) {
-            tracker_.RemindAgain(Shared.Schedules, userId, now, delay);
+            tracker_.RemindAgain(run_.Lists.Schedules, userId, now, delay);
         } else {
-            tracker_.Settle(Shared.Schedules, userId, now);
+            tracker_.Settle(run_.Lists.Schedules, userId, now);
         }
     }
 }
 
 void SyncCheck::SchedulesMoved() {
-    DataChanged();
+    run_.Saver.DataChanged();
     if (moved_) moved_();
 }
 
 void SyncCheck::PowerChanged(WPARAM event) {
     // A wake by itself (PBT_APMRESUMEAUTOMATIC alone) is for maintenance:
     // reminders wait until a person is there (PBT_APMRESUMESUSPEND).
-    if (event == PBT_APMSUSPEND) UserPresence().Asleep = true;
+    if (event == PBT_APMSUSPEND) run_.UserPresence.Asleep = true;
     if (event == PBT_APMRESUMESUSPEND) {
-        UserPresence().Asleep = false;
+        run_.UserPresence.Asleep = false;
         CheckSoon();
     }
 }
@@ -86,11 +87,11 @@ void SyncCheck::SessionChanged(WPARAM event) {
         case WTS_SESSION_LOCK:
         case WTS_CONSOLE_DISCONNECT:
         case WTS_REMOTE_DISCONNECT:
-            UserPresence().Locked = true;
+            run_.UserPresence.Locked = true;
             break;
         case WTS_SESSION_UNLOCK:
             // Whoever unlocked the session is there, whatever the power events said.
-            UserPresence() = Presence{};
+            run_.UserPresence = Presence{};
             CheckSoon();
             break;
         default:
@@ -108,7 +109,7 @@ void SyncCheck::FollowClock() {
     // slow drift that time synchronisation corrects never adds up.
     if (!clock_.SetByHand()) return;
     const uint64_t moves = tracker_.Moves();
-    tracker_.ClockSetByHand(Shared.Schedules, Ui().Now());
+    tracker_.ClockSetByHand(run_.Lists.Schedules, Ui().Now());
     if (tracker_.Moves() != moves) SchedulesMoved();
 }
 

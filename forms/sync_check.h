@@ -18,12 +18,15 @@
 
 namespace corvane {
 
+struct RunState;
+
 class SyncCheck {
 public:
     // `owner`: the window that owns the reminders, runs the minute timer and
     // receives the session's notifications and kCheckNow; `start`: a clock
-    // reading taken before the start-up catch-up.
-    SyncCheck(HWND owner, const LocalTime& start);
+    // reading taken before the start-up catch-up; `run`: the schedules, the
+    // settings and the presence it works on.
+    SyncCheck(HWND owner, const LocalTime& start, RunState& run);
 
     // Run after schedules moved, so that a page that shows them can follow.
     void SetSchedulesMoved(std::function<void()> handler) { moved_ = std::move(handler); }
@@ -57,6 +60,7 @@ private:
     void FollowClock();
 
     HWND owner_;
+    RunState& run_;
     DueTracker tracker_;
     ClockWatch clock_;
     SessionWatch session_;

@@ -7,7 +7,7 @@
 #include "dpi.h"
 #include "fixed_text.h"
 #include "resource_ids.h"
-#include "shared_lists.h"
+#include "run_state.h"
 #include "user_props_form.h"
 
 namespace corvane {
@@ -60,10 +60,10 @@ std::string DeleteQuestion(const char* name, bool users) {
     return start + shown + end;
 }
 
-// The first record of the shared list with `userId`; none when it has gone.
-UserRecord* FindUser(uint32_t userId) {
-    if (!Shared.Users) return nullptr;
-    for (const auto& record : Shared.Users->Records) {
+// The first record of `users` with `userId`; none when it has gone.
+UserRecord* FindUser(const std::unique_ptr<UserList>& users, uint32_t userId) {
+    if (!users) return nullptr;
+    for (const auto& record : users->Records) {
         if (record->UserID == userId) return record.get();
     }
     return nullptr;
@@ -71,7 +71,7 @@ UserRecord* FindUser(uint32_t userId) {
 
 }  // namespace
 
-TfrmUM::TfrmUM(HWND host) {
+TfrmUM::TfrmUM(HWND host, RunState& run) : run_(run) {
     CreatePage("TfrmUM", host, kClientWidth, kClientHeight);
     AddControls(kControls, std::size(kControls));
     ControlLook data;
@@ -92,7 +92,7 @@ TfrmUM::TfrmUM(HWND host) {
 
 void TfrmUM::FormCreate() {
     SetBackColor(kPageColor);
-    if (!Shared.Users) Shared.Users = UserListCreate();
+    if (!run_.Lists.Users) run_.Lists.Users = UserListCreate(run_.Palm);
     FillUserList(ukUser);
 }
 
@@ -107,9 +107,9 @@ void TfrmUM::FillUserList(int32_t kind) {
     SetWindowTextA(Control(Id::idLblUsers), kind == ukProfile ? "Profiles" : "Users");
     HWND list = Control(Id::idLbxUser);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    const int32_t count = UserListCount(Shared.Users.get());
+    const int32_t count = UserListCount(run_.Lists.Users.get());
     for (int32_t i = 0; i < count; ++i) {
-        const UserRecord& record = *UserListAt(Shared.Users.get(), i);
+        const UserRecord& record = *UserListAt(run_.Lists.Users.get(), i);
         if (record.IsProfile != kind) continue;
         const std::string name(record.UserName, FieldLength(record.UserName, sizeof record.UserName));
         // Each item carries its user's ID, never the record, which may be freed while the item shows.
@@ -124,7 +124,7 @@ UserRecord* TfrmUM::SelectedUser() const {
     HWND list = Control(Id::idLbxUser);
     const auto index = SendMessageA(list, LB_GETCURSEL, 0, 0);
     if (index < 0) return nullptr;
-    return FindUser(static_cast<uint32_t>(SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0)));
+    return FindUser(run_.Lists.Users, static_cast<uint32_t>(SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0)));
 }
 
 void TfrmUM::rbtnUserClick() { FillUserList(ukUser); }
@@ -139,7 +139,7 @@ void TfrmUM::lblUserRenameClick() {
 
 void TfrmUM::EditUser(const UserRecord* user) {
     const int32_t kind = ShownKind();
-    TfrmUsrProp dialog(Handle());
+    TfrmUsrProp dialog(Handle(), run_);
     dialog.Prepare(user, kind);
     if (dialog.ShowModal() != mrOk) return;
     FillUserList(kind);
@@ -155,7 +155,7 @@ void TfrmUM::lblUserDelClick() {
     const std::string name(user->UserName, FieldLength(user->UserName, sizeof user->UserName));
     const std::string question = DeleteQuestion(user->UserName, IsChecked(Control(Id::idRbtnUser)));
     if (Ui().ShowMessage(Handle(), question.c_str(), "Delete User", MB_OKCANCEL | MB_ICONWARNING) != IDOK) return;
-    if (UserListDelete(*Shared.Users, userId) != 1) {
+    if (UserListDelete(*run_.Lists.Users, run_.Palm.UserData.Entries, userId) != 1) {
         ShowUserDataRefusal(Handle(), "delete", name.c_str());
         return;
     }

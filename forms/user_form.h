@@ -12,10 +12,12 @@
 
 namespace corvane {
 
+struct RunState;
+
 class TfrmUM : public Form {
 public:
     // Creates the page in `host`, hidden until shown, and runs FormCreate.
-    explicit TfrmUM(HWND host);
+    TfrmUM(HWND host, RunState& run);
 
     // Called after every Add, Delete or Rename that changed the shared user list.
     void SetUsersChangedHandler(std::function<void()> handler);
@@ -45,6 +47,7 @@ protected:
     void OnCommand(int id, int code, HWND control) override;
 
 private:
+    RunState& run_;
     void FormCreate();
     // Runs the name dialog for `user` (none: add mode) and refills the list on OK.
     void EditUser(const UserRecord* user);

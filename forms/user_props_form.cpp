@@ -6,7 +6,7 @@
 #include "application.h"
 #include "controls.h"
 #include "fixed_text.h"
-#include "shared_lists.h"
+#include "run_state.h"
 
 namespace corvane {
 namespace {
@@ -41,7 +41,7 @@ void ShowUserDataRefusal(HWND owner, const char* change, const char* name) {
     Ui().ShowMessage(owner, text.c_str(), App().Title(), MB_OK | MB_ICONSTOP);
 }
 
-TfrmUsrProp::TfrmUsrProp(HWND owner) {
+TfrmUsrProp::TfrmUsrProp(HWND owner, RunState& run) : run_(run) {
     CreateDialogWindow("TfrmUsrProp", owner, "User Properties", kClientWidth, kClientHeight);
     AddControls(kControls, std::size(kControls));
     // The label names the edit box for screen readers, so it comes first.
@@ -73,11 +73,11 @@ void TfrmUsrProp::btnOKClick() {
         return;
     }
     listChanged_ = false;
-    if (Shared.Users) {
+    if (run_.Lists.Users) {
         const bool rename = RenameMode();
         if (!rename || name != FUser.UserName) {
-            listChanged_ = rename ? UserListRename(*Shared.Users, FUser.UserID, name.c_str()) == 1
-                                  : UserListAdd(*Shared.Users, name.c_str(), FProfile) == 1;
+            listChanged_ = rename ? UserListRename(*run_.Lists.Users, run_.Palm.UserData.Entries, FUser.UserID, name.c_str()) == 1
+                                  : UserListAdd(*run_.Lists.Users, run_.Palm.UserData.Entries, name.c_str(), FProfile) == 1;
             if (!listChanged_) {
                 ShowUserDataRefusal(Handle(), rename ? "rename" : "add", rename ? FUser.UserName : name.c_str());
             }

@@ -11,6 +11,8 @@
 
 namespace corvane {
 
+struct RunState;
+
 // Tells the person that User Data refused a change ("add", "rename" or
 // "delete") of the user or profile `name`: the list stays as User Data has it.
 void ShowUserDataRefusal(HWND owner, const char* change, const char* name);
@@ -18,7 +20,7 @@ void ShowUserDataRefusal(HWND owner, const char* change, const char* name);
 class TfrmUsrProp : public Form {
 public:
     // Creates the hidden dialog, owned by `owner`'s top-level window.
-    explicit TfrmUsrProp(HWND owner);
+    TfrmUsrProp(HWND owner, RunState& run);
 
     // Prepares rename mode for a copy of `user`, or add mode when it is null
     // (or its user ID is 0); `kind` is what Add creates. Returns true.
@@ -37,6 +39,7 @@ protected:
     void OnCommand(int id, int code, HWND control) override;
 
 private:
+    RunState& run_;
     UserRecord FUser;
     int32_t FProfile = 0;
     bool listChanged_ = false;

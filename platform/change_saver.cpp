@@ -1,13 +1,9 @@
 #include "change_saver.h"
 
-#include <vector>
-
 #include "data_paths.h"
 #include "fixed_text.h"
-#include "options.h"
 #include "schedule_file.h"
 #include "schedule_store.h"
-#include "shared_lists.h"
 
 namespace corvane {
 namespace {
@@ -15,142 +11,180 @@ namespace {
 constexpr DWORD kLeastMsBetweenWrites = 1000;
 constexpr int kSilentAttempts = 3;
 constexpr DWORD kSilentRetryMs = 200;
+constexpr UINT_PTR kSaveTimer = 1;
+constexpr wchar_t kTimerWindowClass[] = L"CorvaneChangeSaver";
 
-// One of the two files, seen the same way by the saving below.
-struct SavedFile {
-    int (*FormPath)(WidePath* path);
-    FileLoad (*Reload)(DWORD* reason);  // reads again a file that could not be read
-    bool (*Unsaved)();
-    int (*Save)(DWORD* reason);
-    bool ToldReading = false;  // the current problem has been told
-    bool ToldWriting = false;
-};
-
-// The schedule file's bytes as last read or written, so that nothing is
-// written when nothing changed.
-std::vector<unsigned char> scheduleImage;
-bool scheduleImageKnown = false;
-
-int SchedulePath(WidePath* path) { return GetDataFilePath(dfSchedules, path); }
-FileLoad ScheduleReload(DWORD* reason) { return ScheduleListReload(Shared.Schedules, reason); }
-bool SchedulesUnsaved() {
-    return Shared.Schedules && (!scheduleImageKnown || ScheduleFileBytes(Shared.Schedules) != scheduleImage);
-}
-int ScheduleSave(DWORD* reason) {
-    if (ScheduleListSave(Shared.Schedules, reason) == 0) return 0;
-    scheduleImage = ScheduleFileBytes(Shared.Schedules);
-    scheduleImageKnown = true;
-    return 1;
-}
-
-int OptionsPath(WidePath* path) {
-    return CopyField(*path, kPathSize, Options.IniFile, kPathSize) && (*path)[0] != L'\0' ? 1 : 0;
-}
-FileLoad OptionsReload(DWORD* reason) { return Options.Reload(reason); }
-bool OptionsUnsaved() { return Options.Unsaved(); }
-int OptionsSave(DWORD* reason) { return Options.Save(reason); }
-
-SavedFile files[] = {
-    {SchedulePath, ScheduleReload, SchedulesUnsaved, ScheduleSave},
-    {OptionsPath, OptionsReload, OptionsUnsaved, OptionsSave},
-};
-
-DataProblemReporter reporter = nullptr;
-bool started = false;
-bool saving = false;  // a save, perhaps with its question open, is under way
-UINT_PTR timer = 0;
-DWORD lastWrite = 0;
-bool wroteBefore = false;
-
-// Reads again if need be, then writes what differs. True when the file holds
-// what is in memory; a failure is told as `ask` says.
-bool SaveFile(SavedFile& file, SaveAsk ask) {
-    for (int attempt = 1;; ++attempt) {
-        DWORD reason = ERROR_SUCCESS;
-        const bool reading = file.Reload(&reason) == FileLoad::Unreadable;
-        if (!reading) {
-            if (!file.Unsaved()) {
-                file.ToldReading = file.ToldWriting = false;
-                return true;
-            }
-            lastWrite = GetTickCount();
-            wroteBefore = true;
-            if (file.Save(&reason) != 0) {
-                file.ToldReading = file.ToldWriting = false;
-                return true;
-            }
+// The coalescing timer lives on a message-only window of the saver's own, so
+// that it ticks inside any message loop, a message box's included.
+LRESULT CALLBACK TimerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER && wParam == kSaveTimer) {
+        if (auto* saver = reinterpret_cast<ChangeSaver*>(GetWindowLongPtrW(window, GWLP_USERDATA))) {
+            saver->SaveTimerFired();
         }
-        if (ask == SaveAsk::Nobody) {
-            if (attempt == kSilentAttempts) return false;
-            Sleep(kSilentRetryMs);
-            continue;
-        }
-        bool& told = reading ? file.ToldReading : file.ToldWriting;
-        if (reporter == nullptr || (ask == SaveAsk::OncePerProblem && told)) return false;
-        told = true;
-        WidePath path;
-        if (file.FormPath(&path) == 0) path[0] = L'\0';
-        if (!reporter(DataFileProblem{path, reading, reason}, ask)) return false;
+        return 0;
     }
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void DisarmTimer() {
-    if (timer != 0) KillTimer(nullptr, timer);
-    timer = 0;
-}
-
-// One shot: the timer is taken down before the save, which may arm it again.
-void CALLBACK SaveTimerProc(HWND, UINT, UINT_PTR, DWORD) {
-    DisarmTimer();
-    SaveChangesNow(SaveAsk::OncePerProblem);
-}
-
-void ArmTimer(DWORD delay) {
-    if (timer == 0) timer = SetTimer(nullptr, 0, delay, SaveTimerProc);
+HWND MakeTimerWindow(ChangeSaver* saver) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = TimerWindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kTimerWindowClass;
+    RegisterClassExW(&windowClass);  // already registered by an earlier saver: fine
+    HWND window = CreateWindowExW(0, kTimerWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    if (window != nullptr) SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(saver));
+    return window;
 }
 
 }  // namespace
 
-void StartSavingChanges(DataProblemReporter reporterToUse) {
-    reporter = reporterToUse;
-    started = true;
+ChangeSaver::~ChangeSaver() {
+    if (timerWindow_ != nullptr) DestroyWindow(timerWindow_);
+}
+
+void ChangeSaver::Start(DataProblemReporter reporter) {
+    reporter_ = reporter;
+    started_ = true;
+    if (timerWindow_ == nullptr) timerWindow_ = MakeTimerWindow(this);
     // What was read is on disk already: nothing is written until it changes.
-    if (Shared.Schedules && Shared.Schedules->Load == FileLoad::Read && !Shared.Schedules->MovedOn) {
-        scheduleImage = ScheduleFileBytes(Shared.Schedules);
-        scheduleImageKnown = true;
+    if (schedules_ && schedules_->Load == FileLoad::Read && !schedules_->MovedOn) {
+        scheduleImage_ = ScheduleFileBytes(schedules_);
+        scheduleImageKnown_ = true;
     }
-    const bool unread = (Shared.Schedules && Shared.Schedules->Load == FileLoad::Unreadable) ||
-                        Options.Stored == FileLoad::Unreadable;
+    const bool unread =
+        (schedules_ && schedules_->Load == FileLoad::Unreadable) || options_.Stored == FileLoad::Unreadable;
     if (unread) ArmTimer(0);
 }
 
-void DataChanged() {
-    if (!started) return;
-    if (saving || timer != 0) {
+bool ChangeSaver::Unsaved(int file) const {
+    if (file == fiSettings) return options_.Unsaved();
+    return schedules_ && (!scheduleImageKnown_ || ScheduleFileBytes(schedules_) != scheduleImage_);
+}
+
+FileLoad ChangeSaver::Reload(int file, DWORD* reason) {
+    if (file == fiSettings) return options_.Reload(reason);
+    const bool unread = schedules_ && schedules_->Load == FileLoad::Unreadable;
+    const FileLoad load = ScheduleListReload(schedules_, reason);
+    if (unread && load != FileLoad::Unreadable && reread_) reread_();
+    return load;
+}
+
+int ChangeSaver::Save(int file, DWORD* reason) {
+    if (file == fiSettings) return options_.Save(reason);
+    if (ScheduleListSave(schedules_, reason) == 0) return 0;
+    scheduleImage_ = ScheduleFileBytes(schedules_);
+    scheduleImageKnown_ = true;
+    return 1;
+}
+
+// Reads again if need be, then writes what differs.
+ChangeSaver::Attempt ChangeSaver::TryOnce(int file) {
+    Attempt attempt;
+    attempt.Reading = Reload(file, &attempt.Reason) == FileLoad::Unreadable;
+    if (attempt.Reading) return attempt;
+    if (Unsaved(file)) {
+        lastWrite_ = GetTickCount();
+        wroteBefore_ = true;
+        if (Save(file, &attempt.Reason) == 0) return attempt;
+    }
+    files_[file] = FileState{};
+    attempt.Saved = true;
+    return attempt;
+}
+
+bool ChangeSaver::TrySilently(int file) {
+    for (int attempt = 1;; ++attempt) {
+        if (TryOnce(file).Saved) return true;
+        if (attempt == kSilentAttempts) return false;
+        Sleep(kSilentRetryMs);
+    }
+}
+
+// Tells of `failed` and tries again for as long as the person asks for it.
+bool ChangeSaver::Ask(int file, SaveAsk ask, Attempt failed) {
+    bool again = false;
+    for (;;) {
+        bool& told = failed.Reading ? files_[file].ToldReading : files_[file].ToldWriting;
+        if (reporter_ == nullptr || (ask == SaveAsk::OncePerProblem && told && !again)) return false;
+        told = true;
+        WidePath path;
+        const bool formed = file == fiSettings ? CopyField(path, kPathSize, options_.IniFile, kPathSize)
+                                               : GetDataFilePath(dfSchedules, &path) != 0;
+        if (!formed) path[0] = L'\0';
+        asking_ = true;
+        const bool retry = reporter_(DataFileProblem{path, failed.Reading, failed.Reason, again}, ask);
+        asking_ = false;
+        if (!retry) return false;
+        failed = TryOnce(file);
+        if (failed.Saved) return true;
+        again = true;
+    }
+}
+
+void ChangeSaver::DataChanged() {
+    if (!started_) return;
+    if (saving_ || timerArmed_) {
         ArmTimer(kLeastMsBetweenWrites);
         return;
     }
-    const DWORD since = GetTickCount() - lastWrite;
-    if (wroteBefore && since < kLeastMsBetweenWrites) {
+    const DWORD since = GetTickCount() - lastWrite_;
+    if (wroteBefore_ && since < kLeastMsBetweenWrites) {
         ArmTimer(kLeastMsBetweenWrites - since);
         return;
     }
-    SaveChangesNow(SaveAsk::OncePerProblem);
+    SaveNow(SaveAsk::OncePerProblem);
 }
 
-bool SaveChangesNow(SaveAsk ask) {
-    // A change made while a question of an earlier save is open waits for
-    // it; only the session's end, which never returns there, goes ahead.
-    if (saving && ask != SaveAsk::Nobody) {
-        ArmTimer(kLeastMsBetweenWrites);
-        return false;
-    }
+bool ChangeSaver::SaveNow(SaveAsk ask) {
     DisarmTimer();
-    saving = true;
+    const bool outer = !saving_;
+    saving_ = true;
     bool saved = true;
-    for (SavedFile& file : files) saved = SaveFile(file, ask) && saved;
-    saving = false;
+    if (ask == SaveAsk::Nobody) {
+        for (int file = 0; file < kFileCount; ++file) saved = TrySilently(file) && saved;
+    } else {
+        // Each file is tried before anything is told, so that a problem with
+        // one never keeps the other off the disk.
+        Attempt attempts[kFileCount];
+        for (int file = 0; file < kFileCount; ++file) attempts[file] = TryOnce(file);
+        bool asked = false;
+        for (int file = 0; file < kFileCount; ++file) {
+            // While an earlier message was open the file may have been saved.
+            if (asked && !attempts[file].Saved) attempts[file] = TryOnce(file);
+            if (attempts[file].Saved) continue;
+            if (asking_) {
+                untold_ = true;  // one message at a time: told once the open one is answered
+                saved = false;
+                continue;
+            }
+            asked = true;
+            if (!Ask(file, ask, attempts[file])) saved = false;
+        }
+    }
+    if (outer) saving_ = false;
+    if (untold_ && !asking_) {
+        untold_ = false;
+        ArmTimer(kLeastMsBetweenWrites);
+    }
     return saved;
+}
+
+void ChangeSaver::SaveTimerFired() {
+    DisarmTimer();
+    SaveNow(SaveAsk::OncePerProblem);
+}
+
+void ChangeSaver::ArmTimer(DWORD delay) {
+    if (timerArmed_ || timerWindow_ == nullptr) return;
+    timerArmed_ = SetTimer(timerWindow_, kSaveTimer, delay, nullptr) != 0;
+}
+
+void ChangeSaver::DisarmTimer() {
+    if (timerArmed_) KillTimer(timerWindow_, kSaveTimer);
+    timerArmed_ = false;
 }
 
 }  // namespace corvane

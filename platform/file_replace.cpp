@@ -2,7 +2,6 @@
 
 #include "data_paths.h"
 #include "fixed_text.h"
-#include "win_handles.h"
 
 namespace corvane {
 namespace {
@@ -41,6 +40,13 @@ bool MoveIntoPlace(const wchar_t* from, const wchar_t* to) {
     }
 }
 
+UniqueHandle OpenForReading(const wchar_t* path) {
+    return UniqueHandle(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+bool IsNotFound(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
 int Failed(DWORD error, DWORD* reason) {
     if (reason != nullptr) *reason = error;
     return 0;
@@ -66,17 +72,38 @@ int ReplaceFileContents(const wchar_t* path, const void* data, std::size_t size,
     return Failed(error, reason);
 }
 
+FileLoad OpenStoredFile(const wchar_t* path, UniqueHandle& file, WidePath* temporary, DWORD* reason) {
+    (*temporary)[0] = L'\0';
+    file = OpenForReading(path);
+    if (file) return FileLoad::Read;
+    DWORD error = GetLastError();
+    WidePath beside;
+    if (IsNotFound(error) && CopyField(beside, kPathSize, path, kPathSize) && AppendText(beside, kPathSize, L".tmp")) {
+        file = OpenForReading(beside);
+        if (file) {
+            CopyField(*temporary, kPathSize, beside, kPathSize);
+            return FileLoad::Read;
+        }
+        // A temporary file that is there but cannot be opened holds the data.
+        const DWORD temporaryError = GetLastError();
+        if (!IsNotFound(temporaryError)) error = temporaryError;
+    }
+    if (IsNotFound(error)) return FileLoad::NotFound;
+    if (reason != nullptr) *reason = error;
+    return FileLoad::Unreadable;
+}
+
+void RestoreFromTemporary(const wchar_t* temporary, const wchar_t* path) {
+    if (temporary[0] != L'\0') MoveFileExW(temporary, path, MOVEFILE_WRITE_THROUGH);
+}
+
 FileLoad ReadWholeFile(const wchar_t* path, std::string& contents, DWORD* reason) {
     contents.clear();
     if (path == nullptr) return FileLoad::NoPath;
-    UniqueHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return FileLoad::NotFound;
-        if (reason != nullptr) *reason = error;
-        return FileLoad::Unreadable;
-    }
+    UniqueHandle file;
+    WidePath temporary;
+    const FileLoad opened = OpenStoredFile(path, file, &temporary, reason);
+    if (opened != FileLoad::Read) return opened;
     char chunk[16384];
     for (;;) {
         DWORD got = 0;
@@ -85,9 +112,12 @@ FileLoad ReadWholeFile(const wchar_t* path, std::string& contents, DWORD* reason
             contents.clear();
             return FileLoad::Unreadable;
         }
-        if (got == 0) return FileLoad::Read;
+        if (got == 0) break;
         contents.append(chunk, got);
     }
+    file = UniqueHandle();
+    RestoreFromTemporary(temporary, path);
+    return FileLoad::Read;
 }
 
 }  // namespace corvane

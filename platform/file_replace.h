@@ -7,7 +7,9 @@
 #include <cstddef>
 #include <string>
 
+#include "data_paths.h"
 #include "file_load.h"
+#include "win_handles.h"
 
 namespace corvane {
 
@@ -18,9 +20,20 @@ namespace corvane {
 // was and the temporary file is removed. A read-only file is never replaced.
 int ReplaceFileContents(const wchar_t* path, const void* data, std::size_t size, DWORD* reason = nullptr);
 
-// Reads the whole file at `path` into `contents`. NotFound when the file or
-// its folder does not exist; Unreadable (with the error code in `reason`)
-// when it exists and cannot be read whole.
+// Opens one of the program's files for reading. A file missing beside its
+// temporary file (a replace cut short between its two steps) is the
+// temporary file: that is opened, and named in `temporary` (else empty).
+// NotFound only when neither is there; a temporary file that is there but
+// cannot be opened makes the file Unreadable, with the error in `reason`.
+FileLoad OpenStoredFile(const wchar_t* path, UniqueHandle& file, WidePath* temporary, DWORD* reason);
+
+// After a whole read of a temporary file (`temporary` not empty), with its
+// handle closed: puts it in the place of the missing file.
+void RestoreFromTemporary(const wchar_t* temporary, const wchar_t* path);
+
+// Reads the whole file at `path` (or its temporary file, OpenStoredFile's
+// rule) into `contents`. NotFound when neither exists; Unreadable (with the
+// error code in `reason`) when it exists and cannot be read whole.
 FileLoad ReadWholeFile(const wchar_t* path, std::string& contents, DWORD* reason = nullptr);
 
 }  // namespace corvane

@@ -5,10 +5,6 @@
 
 namespace corvane {
 
-LibraryBinding<CondMgrEntries> CondMgr;
-LibraryBinding<UserDataEntries> UserData;
-LibraryBinding<HsApiEntries> HsApi;
-
 namespace {
 
 // Binds `fileName` from the Palm Desktop directory. A missing directory, or
@@ -50,27 +46,27 @@ void Unbind(LibraryBinding<EntryTable>& binding) {
 
 }  // namespace
 
-int LoadCondMgr() {
-    UnloadCondMgr();
-    return Bind(CondMgr, kCondMgrFile);
+int LoadCondMgr(PalmBindings& palm) {
+    UnloadCondMgr(palm);
+    return Bind(palm.CondMgr, kCondMgrFile);
 }
 
-void UnloadCondMgr() { Unbind(CondMgr); }
+void UnloadCondMgr(PalmBindings& palm) { Unbind(palm.CondMgr); }
 
-int LoadUserData() {
-    UnloadUserData();
-    return Bind(UserData, kUserDataFile);
+int LoadUserData(PalmBindings& palm) {
+    UnloadUserData(palm);
+    return Bind(palm.UserData, kUserDataFile);
 }
 
-void UnloadUserData() { Unbind(UserData); }
+void UnloadUserData(PalmBindings& palm) { Unbind(palm.UserData); }
 
-int LoadHsApi() { return Bind(HsApi, kHsApiFile); }
+int LoadHsApi(PalmBindings& palm) { return Bind(palm.HsApi, kHsApiFile); }
 
-void UnloadHsApi() { Unbind(HsApi); }
+void UnloadHsApi(PalmBindings& palm) { Unbind(palm.HsApi); }
 
-int32_t ShowSyncLog(uint32_t userId) {
-    if (HsApi.Entries.HsDisplayLog == nullptr) return -1;
-    return HsApi.Entries.HsDisplayLog(userId);
+int32_t ShowSyncLog(const PalmBindings& palm, uint32_t userId) {
+    if (palm.HsApi.Entries.HsDisplayLog == nullptr) return -1;
+    return palm.HsApi.Entries.HsDisplayLog(userId);
 }
 
 }  // namespace corvane

@@ -46,39 +46,18 @@ private:
     DWORD error_ = ERROR_SUCCESS;
 };
 
-UniqueHandle OpenForReading(const wchar_t* path) {
-    return UniqueHandle(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-}
-
-bool IsNotFound(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
-
-// Fills `list` from the file at `path`; a missing file whose temporary file
-// survived an interrupted replace is read from the temporary and put back.
 FileLoad ReadScheduleFile(ScheduleList& list, const wchar_t* path, DWORD* reason) {
-    UniqueHandle file = OpenForReading(path);
-    DWORD error = file ? ERROR_SUCCESS : GetLastError();
+    UniqueHandle file;
     WidePath temporary;
-    bool fromTemporary = false;
-    if (!file && IsNotFound(error) && CopyField(temporary, kPathSize, path, kPathSize) &&
-        AppendText(temporary, kPathSize, L".tmp")) {
-        file = OpenForReading(temporary);
-        fromTemporary = static_cast<bool>(file);
-    }
-    if (!file) {
-        if (IsNotFound(error)) return FileLoad::NotFound;
-        if (reason != nullptr) *reason = error;
-        return FileLoad::Unreadable;
-    }
+    const FileLoad opened = OpenStoredFile(path, file, &temporary, reason);
+    if (opened != FileLoad::Read) return opened;
     HandleSource source(file.Get());
     if (!ReadScheduleRecords(list, source, ReadLocalClock())) {
         if (reason != nullptr) *reason = source.Error();
         return FileLoad::Unreadable;
     }
-    if (fromTemporary) {
-        file = UniqueHandle();
-        MoveFileExW(temporary, path, MOVEFILE_WRITE_THROUGH);
-    }
+    file = UniqueHandle();
+    RestoreFromTemporary(temporary, path);
     return FileLoad::Read;
 }
 

@@ -16,13 +16,15 @@ ScheduleListHolder& ScheduleListCreate(ScheduleListHolder& holder);
 // Puts a new list into the holder, filled from the schedule file with
 // past-due schedules caught up, and gives how the reading went (also kept in
 // the list). Only a missing file or folder reads as empty. A schedule file
-// left missing by an interrupted replace is taken from its temporary file.
+// left missing by an interrupted replace is taken from its temporary file,
+// and a temporary file that cannot be opened makes it unreadable.
 // The holder always holds a list; `reason` gets the error of a failed read.
 FileLoad ScheduleListLoad(ScheduleListHolder& holder, DWORD* reason = nullptr);
 
-// Reads the file again for a list that could not be read before, keeping
-// every record the list already has (MergeScheduleRecords' rule). Nothing for a
-// list that was read. Gives the list's state afterwards.
+// Reads the file again for a list that could not be read before: the
+// person's changes keep their records, everything else takes the file's
+// (MergeScheduleRecords' rule). Nothing for a list that was read. Gives the
+// list's state afterwards.
 FileLoad ScheduleListReload(const ScheduleListHolder& holder, DWORD* reason = nullptr);
 
 // Replaces the schedule file with the list's records, making the cvdata

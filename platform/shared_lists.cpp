@@ -10,43 +10,31 @@
 
 namespace corvane {
 
-SharedLists Shared;
-
-std::unique_ptr<UserList> UserListCreate() {
-    LoadUserData();
+std::unique_ptr<UserList> UserListCreate(PalmBindings& palm) {
+    LoadUserData(palm);
     auto list = std::make_unique<UserList>();
-    UserListBuild(*list, UserData.Entries, IsAnsiLeadByte);
+    UserListBuild(*list, palm.UserData.Entries, IsAnsiLeadByte);
     return list;
 }
 
-void UserListFree(std::unique_ptr<UserList>& list) {
+void UserListFree(std::unique_ptr<UserList>& list, PalmBindings& palm) {
     if (list) UserListClear(*list);
     list.reset();
-    UnloadUserData();
+    UnloadUserData(palm);
 }
 
-int UserListAdd(UserList& list, const char* name, int32_t kind) {
-    return UserListAdd(list, UserData.Entries, name, kind);
-}
-
-int UserListDelete(UserList& list, uint32_t userId) { return UserListDelete(list, UserData.Entries, userId); }
-
-int UserListRename(UserList& list, uint32_t userId, const char* newName) {
-    return UserListRename(list, UserData.Entries, userId, newName);
-}
-
-std::unique_ptr<ConduitList> ConduitListCreate() {
-    LoadCondMgr();
+std::unique_ptr<ConduitList> ConduitListCreate(PalmBindings& palm) {
+    LoadCondMgr(palm);
     auto list = std::make_unique<ConduitList>();
     WindowsConduitHost host;
-    ConduitListBuild(*list, CondMgr.Entries, host);
+    ConduitListBuild(*list, palm.CondMgr.Entries, host);
     return list;
 }
 
-void ConduitListFree(std::unique_ptr<ConduitList>& list) {
+void ConduitListFree(std::unique_ptr<ConduitList>& list, PalmBindings& palm) {
     if (list) ConduitListClear(*list);
     list.reset();
-    UnloadCondMgr();
+    UnloadCondMgr(palm);
 }
 
 std::unique_ptr<ConduitNameTable> NameTableLoad(int* loaded) {

@@ -1,11 +1,12 @@
-// The lists that the whole program shares, and their lifetimes on Windows:
-// each sits in one program-wide slot that is null while it does not exist.
+// The lists that the whole run shares, and their lifetimes on Windows: each
+// sits in one slot of the run that is null while it does not exist.
 #pragma once
 
 #include <memory>
 
 #include "conduit_list.h"
 #include "name_table.h"
+#include "palm_libraries.h"
 #include "schedule_list.h"
 #include "user_list.h"
 
@@ -18,22 +19,15 @@ struct SharedLists {
     std::unique_ptr<ConduitList> Conduits;           // the conduit window's lifetime
 };
 
-extern SharedLists Shared;
-
 // Binds User Data and builds the list from it.
-std::unique_ptr<UserList> UserListCreate();
+std::unique_ptr<UserList> UserListCreate(PalmBindings& palm);
 // Clears and frees the list, then unbinds User Data.
-void UserListFree(std::unique_ptr<UserList>& list);
-
-// The user-list operations against the bound User Data library.
-int UserListAdd(UserList& list, const char* name, int32_t kind);
-int UserListDelete(UserList& list, uint32_t userId);
-int UserListRename(UserList& list, uint32_t userId, const char* newName);
+void UserListFree(std::unique_ptr<UserList>& list, PalmBindings& palm);
 
 // Binds the Conduit Manager and builds the list, binding each conduit's module.
-std::unique_ptr<ConduitList> ConduitListCreate();
+std::unique_ptr<ConduitList> ConduitListCreate(PalmBindings& palm);
 // Clears and frees the list (unbinding every module), then unbinds the Conduit Manager.
-void ConduitListFree(std::unique_ptr<ConduitList>& list);
+void ConduitListFree(std::unique_ptr<ConduitList>& list, PalmBindings& palm);
 
 // A new table filled from cvdata\cvwkcond.dat; `loaded` tells whether it was read.
 std::unique_ptr<ConduitNameTable> NameTableLoad(int* loaded = nullptr);

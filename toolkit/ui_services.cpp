@@ -25,6 +25,11 @@ int UiServices::ShowMessage(HWND owner, const char* text, const char* caption, U
     return MessageBoxA(shownOwner, text, caption, type);
 }
 
+int UiServices::ShowMessageW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) {
+    const NestedLoop loop;
+    return MessageBoxW(owner, text, caption, type);
+}
+
 void UiServices::Beep(UINT type) { MessageBeep(type); }
 
 bool UiServices::ShellOpen(HWND owner, const char* target) {

@@ -15,6 +15,8 @@ public:
     virtual ~UiServices() = default;
 
     virtual int ShowMessage(HWND owner, const char* text, const char* caption, UINT type);
+    // The same for texts in any language (paths of the program's own files).
+    virtual int ShowMessageW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type);
     virtual void Beep(UINT type);
     virtual bool ShellOpen(HWND owner, const char* target);
     // Opens a file of the program's own, named by its wide path.

@@ -6,8 +6,8 @@
 // become 0 or 1 and numbers stay as read, and the text written for each
 // reads back as the field. Numbers typed into the windows' boxes (any text)
 // read as the whole decimal text within 32 bits, else 0. Whatever text the
-// settings file held, the text written back holds the settings' section once
-// and writing it again changes nothing.
+// settings file held, in whatever encoding, the text written back reads back
+// as the settings, and writing it again changes nothing.
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
@@ -99,10 +99,15 @@ void CheckTypedNumber(FuzzedDataProvider& input) {
 
 void CheckSettingsText(FuzzedDataProvider& input) {
     const std::string previous = input.ConsumeRandomLengthString(400);
-    const std::string section = "[CVOption]\r\nShowHelp=1\r\nFormIndex=3\r\n";
-    const std::string written = SettingsFileText(previous, "CVOption", section);
-    Check(written.find(section) != std::string::npos, "the section is written whole");
-    Check(SettingsFileText(written, "cvoption", section) == written, "writing the same settings again changes nothing");
+    OptionFields fields;
+    fields.FormIndex = input.ConsumeIntegral<int32_t>();
+    fields.ShowHelp = input.ConsumeBool() ? 1 : 0;
+    const std::string written = OptionFileBytes(fields, previous);
+    OptionFields read;
+    ReadOptionFields(read, written, false);
+    Check(read.FormIndex == fields.FormIndex && read.ShowHelp == fields.ShowHelp && read.RemindSec == fields.RemindSec,
+          "the settings written read back as they were");
+    Check(OptionFileBytes(fields, written) == written, "writing the same settings again changes nothing");
 }
 
 }  // namespace

@@ -93,23 +93,46 @@ TEST_F(ScheduleFileTest, AReadErrorPartWayIsNotALoad) {
     EXPECT_FALSE(ReadScheduleRecords(list, source, now_));
 }
 
-// Records read after a failed read join the run's list: a user the run has
-// a record for keeps it, the file's duplicates stay, handed-out records stay put.
-TEST_F(ScheduleFileTest, ARecordOfTheRunWinsOverTheFileOnceItCanBeRead) {
+// Once a file that could not be read is read: what the person changed keeps
+// the run's record; a record the program made up or moved on takes the
+// file's (caught up); the file's other records join; handed-out records stay put.
+TEST_F(ScheduleFileTest, OnALateReadOnlyThePersonsChangesBeatTheFile) {
     ScheduleListHolder holder = std::make_unique<ScheduleList>();
     holder->Load = FileLoad::Unreadable;
-    ScheduleListAdd(holder, testing::NewRecord(2));
-    const ScheduleRecord* kept = ScheduleListAt(holder, 0);
-    Write(Bytes({MakeRecord(1, skDaily, 0, "0800", "20270101"), MakeRecord(2, skDaily, 0, "0900", "20270101"),
-                 MakeRecord(1, skDaily, 0, "1000", "20270101")}));
+    ScheduleListAdd(holder, std::make_unique<ScheduleRecord>(MakeRecord(2, skDaily, 0, "0800", "20260603")));
+    ScheduleListAdd(holder, std::make_unique<ScheduleRecord>(MakeRecord(3, skDaily, 0, "0715", "20260604")));
+    ScheduleListAdd(holder, std::make_unique<ScheduleRecord>(MakeRecord(4, skDaily, 0, "0900", "20260605")));
+    ScheduleListMarkEdited(holder, 3);
+    const ScheduleRecord* madeUp = ScheduleListAt(holder, 0);
+    Write(Bytes({MakeRecord(1, skDaily, 0, "0800", "20270101"), MakeRecord(2, skWeekly, 3, "2130", "20260604"),
+                 MakeRecord(3, skWeekly, 3, "2130", "20260604"), MakeRecord(4, skDaily, 0, "1000", "20260101"),
+                 MakeRecord(1, skDaily, 0, "1100", "20270101")}));
     ScheduleListHolder fromFile;
     ASSERT_EQ(ScheduleListLoadFile(fromFile, path_.c_str(), now_), FileLoad::Read);
     MergeScheduleRecords(*holder, std::move(*fromFile));
     EXPECT_EQ(holder->Load, FileLoad::Read);
-    ASSERT_EQ(ScheduleListCount(holder), 3);
-    EXPECT_EQ(ScheduleListAt(holder, 0), kept);
-    EXPECT_STREQ(ScheduleListAt(holder, 1)->SyncTime, "0800");
-    EXPECT_STREQ(ScheduleListAt(holder, 2)->SyncTime, "1000");
+    ASSERT_EQ(ScheduleListCount(holder), 5);
+    EXPECT_EQ(ScheduleListAt(holder, 0), madeUp);
+    const struct {
+        int index;
+        uint32_t user;
+        int16_t kind;
+        const char* time;
+        const char* date;
+    } rows[] = {
+        {0, 2, skWeekly, "2130", "20260604"},  // the page's made-up record gives way
+        {1, 3, skDaily, "0715", "20260604"},   // the person's change stays
+        {2, 4, skDaily, "1000", "20260604"},   // a move of the program's gives way, the file's caught up
+        {3, 1, skDaily, "0800", "20270101"},
+        {4, 1, skDaily, "1100", "20270101"},
+    };
+    for (const auto& row : rows) {
+        const ScheduleRecord& record = *ScheduleListAt(holder, row.index);
+        EXPECT_EQ(record.UserID, row.user) << row.index;
+        EXPECT_EQ(record.Kind, row.kind) << row.index;
+        EXPECT_STREQ(record.SyncTime, row.time) << row.index;
+        EXPECT_EQ(DateOf(record), row.date) << row.index;
+    }
 }
 
 TEST_F(ScheduleFileTest, FutureRecordsComeBackByteForByte) {

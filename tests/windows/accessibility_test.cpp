@@ -15,7 +15,7 @@
 #include "dpi.h"
 #include "list_view.h"
 #include "options.h"
-#include "palm_desktop_fixture.h"
+#include "run_fixture.h"
 #include "recording_ui.h"
 #include "window_samples.h"
 
@@ -198,28 +198,24 @@ using Keys = std::vector<KeyScript::Key>;
 constexpr KeyScript::Key Press(WPARAM key) { return {WM_KEYDOWN, key}; }
 constexpr KeyScript::Key Type(char character) { return {WM_CHAR, static_cast<WPARAM>(character)}; }
 
-class AccessibilityTest : public testing::PalmDesktopTest {
+class AccessibilityTest : public testing::RunTest {
 protected:
     void SetUp() override {
-        PalmDesktopTest::SetUp();
-        Options = TOptions{};
-        Shared.Schedules = std::make_unique<ScheduleList>();
-        Shared.Users = UserListCreate();
+        RunTest::SetUp();
+        run_.Lists.Users = UserListCreate(run_.Palm);
         host_ = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 0, 0, Scaled(300), Scaled(460), nullptr,
                                 nullptr, nullptr, nullptr);
     }
     void TearDown() override {
         DestroyWindow(host_);
-        UserListFree(Shared.Users);
-        Shared.Schedules.reset();
-        PalmDesktopTest::TearDown();
+        RunTest::TearDown();
     }
 
     // Shows the reminder for Alice Martin, typing `keys` once its loop runs;
     // returns its modal result.
     int RunReminder(Keys keys) {
         const DueUsers due = {{"Alice Martin", 1001}};
-        TfrmRemind reminder(host_);
+        TfrmRemind reminder(host_, run_);
         reminder.SetDueUsers(&due);
         ui_.OnModal = [&keys](HWND dialog) { KeyScript::Start(dialog, keys); };
         const int result = reminder.ShowModal();
@@ -237,7 +233,7 @@ protected:
 TEST_F(AccessibilityTest, TabVisitsEveryActingControlInReadingOrderAndComesRound) {
     for (const testing::WindowBuilder& builder : testing::kWindows) {
         SCOPED_TRACE(builder.Name);
-        const std::unique_ptr<Form> window = builder.Build(host_);
+        const std::unique_ptr<Form> window = builder.Build(host_, run_);
         ShowWindow(window->Handle(), SW_SHOWNA);
         CheckTabOrder(window->Handle());
     }
@@ -246,7 +242,7 @@ TEST_F(AccessibilityTest, TabVisitsEveryActingControlInReadingOrderAndComesRound
 TEST_F(AccessibilityTest, KeysNeverRestyleAButtonNorMoveTheDefault) {
     for (const testing::WindowBuilder& builder : testing::kWindows) {
         SCOPED_TRACE(builder.Name);
-        const std::unique_ptr<Form> window = builder.Build(host_);
+        const std::unique_ptr<Form> window = builder.Build(host_, run_);
         HWND form = window->Handle();
         ShowWindow(form, SW_SHOWNA);
         const std::vector<HWND> ownerDrawn = OwnerDrawnButtons(form);
@@ -263,7 +259,7 @@ TEST_F(AccessibilityTest, KeysNeverRestyleAButtonNorMoveTheDefault) {
 
 TEST_F(AccessibilityTest, TheFocusComesBackAfterANestedWindowAndGoesWithThePageShown) {
     App().Initialize(kAppTitle);
-    TfrmMain main;
+    TfrmMain main(run_);
     main.HideMain();
     main.sbtnCMClick();  // as the icon's menu does
     main.ShowMain();
@@ -281,15 +277,15 @@ TEST_F(AccessibilityTest, TheFocusComesBackAfterANestedWindowAndGoesWithThePageS
 TEST_F(AccessibilityTest, EveryInputFollowsTheLabelThatNamesIt) {
     for (const testing::WindowBuilder& builder : testing::kWindows) {
         SCOPED_TRACE(builder.Name);
-        CheckLabels(builder.Build(host_)->Handle());
+        CheckLabels(builder.Build(host_, run_)->Handle());
     }
 }
 
 TEST_F(AccessibilityTest, KeysDoWhatAKeyboardUserExpects) {
     {
         SCOPED_TRACE("reminder: the arrows choose Start HotSync Now, Enter starts it");
-        Options.RemindSec = 0;  // the countdown never acts by itself
-        Options.RemindIndex = 3;
+        run_.Options.RemindSec = 0;  // the countdown never acts by itself
+        run_.Options.RemindIndex = 3;
         EXPECT_EQ(RunReminder({Press(VK_UP), Press(VK_UP), Press(VK_RETURN)}), Form::mrOk);
         ASSERT_EQ(ui_.Started.size(), 1u);
         EXPECT_EQ(ui_.Started[0], desktop_ + "\\HOTSYNC.EXE");
@@ -297,27 +293,27 @@ TEST_F(AccessibilityTest, KeysDoWhatAKeyboardUserExpects) {
     }
     {
         SCOPED_TRACE("reminder: Tab to the minutes, type them, Enter delays");
-        Options.RemindIndex = 2;
+        run_.Options.RemindIndex = 2;
         EXPECT_EQ(RunReminder({Press(VK_TAB), Type('1'), Type('5'), Press(VK_RETURN)}), Form::mrOk);
         EXPECT_EQ(answer_, std::make_pair(int{TfrmRemind::chDelay}, 15));
     }
     {
         SCOPED_TRACE("reminder: any key stops the countdown; Esc lets the occurrence pass as the close box does");
         ui_.Started.clear();
-        Options.RemindSec = 30;
+        run_.Options.RemindSec = 30;
         EXPECT_EQ(RunReminder({Press(VK_SHIFT), Press(VK_ESCAPE)}), Form::mrCancel);
         EXPECT_TRUE(countdownStopped_);
         EXPECT_TRUE(ui_.Started.empty());
     }
-    const std::size_t users = Shared.Users->Records.size();
+    const std::size_t users = run_.Lists.Users->Records.size();
     for (const bool enter : {true, false}) {
         SCOPED_TRACE(enter ? "name dialog: Enter adds" : "name dialog: Esc cancels");
-        TfrmUsrProp dialog(host_);
+        TfrmUsrProp dialog(host_, run_);
         dialog.Prepare(nullptr, ukUser);
         const Keys keys = {Type('C'), Type('a'), Type('r'), Type('o'), Type('l'), Press(enter ? VK_RETURN : VK_ESCAPE)};
         ui_.OnModal = [&keys](HWND shown) { KeyScript::Start(shown, keys); };
         EXPECT_EQ(dialog.ShowModal(), enter ? Form::mrOk : Form::mrCancel);
-        EXPECT_EQ(Shared.Users->Records.size(), users + 1);
+        EXPECT_EQ(run_.Lists.Users->Records.size(), users + 1);
     }
 }
 

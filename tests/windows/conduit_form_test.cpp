@@ -12,7 +12,7 @@
 #include "controls.h"
 #include "list_view.h"
 #include "options.h"
-#include "palm_desktop_fixture.h"
+#include "run_fixture.h"
 #include "recording_ui.h"
 #include "shared_lists.h"
 
@@ -47,23 +47,21 @@ struct MenuDriver {
 // The conduit page in a host window, against the demo Palm Desktop: users
 // 1001 Alice Martin, 1002 Bob Lee, 1003 Travel (a profile); conduits date,
 // addr, todo, memo, exps, inst, BKUP; Alice has date.Temp=1 and memo.Perm=3.
-class ConduitFormTest : public testing::PalmDesktopTest {
+class ConduitFormTest : public testing::RunTest {
 protected:
     void SetUp() override {
-        PalmDesktopTest::SetUp();
-        Options = TOptions{};
+        RunTest::SetUp();
         host_ = CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 300, 460, nullptr, nullptr, nullptr, nullptr);
     }
     void TearDown() override {
         page_.reset();
         DestroyWindow(host_);
-        UserListFree(Shared.Users);
-        Shared.ConduitNames.reset();
-        PalmDesktopTest::TearDown();
+        run_.Lists.ConduitNames.reset();
+        RunTest::TearDown();
     }
 
     TfrmCM& Open() {
-        page_ = std::make_unique<TfrmCM>(host_);
+        page_ = std::make_unique<TfrmCM>(host_, run_);
         return *page_;
     }
     HWND List() const { return page_->Control(Id::idLvCond); }
@@ -136,7 +134,7 @@ TEST_F(ConduitFormTest, BoxesMenuAndSpaceBarWriteAtOnce) {
         {Menu, 3, 3, false, "Memo Pad|Handheld overwrite desktop|ticked|1", "2", "3"},
         {Menu, 3, 2, true, "Memo Pad|Desktop overwrite handheld|ticked|1", "1", "1"},
     };
-    Options.UpdatePermanent = 1;
+    run_.Options.UpdatePermanent = 1;
     EXPECT_TRUE(IsChecked(Open().Control(Id::idCbPermanent)));
     const char* const keys[] = {"date", "addr", "todo", "memo", "exps"};
     for (const auto& c : cases) {
@@ -253,9 +251,9 @@ TEST_F(ConduitFormTest, AConduitWithoutTitleOrNameShowsTheNameTablesName) {
     SetState("Conduits", "Creators", "unnm,none");
     SetState("Conduit unnm", "ConduitFile", "Unnamed.dll");
     SetState("Conduit none", "ConduitFile", "Unnamed.dll");
-    Shared.ConduitNames = std::make_unique<ConduitNameTable>();
+    run_.Lists.ConduitNames = std::make_unique<ConduitNameTable>();
     ConduitNameEntry entry{"UNNM", "Unnamed Conduit"};
-    Shared.ConduitNames->Entries.push_back(entry);
+    run_.Lists.ConduitNames->Entries.push_back(entry);
     Open();
     EXPECT_EQ(Row(0), "Unnamed Conduit|Do nothing|clear|0");
     EXPECT_EQ(Row(1), "|Do nothing|clear|0");

@@ -15,8 +15,8 @@ namespace {
 class ConduitListWindowsTest : public testing::PalmDesktopTest {
 protected:
     void TearDown() override {
-        ConduitListFree(list_);
-        UserListFree(users_);
+        ConduitListFree(list_, palm_);
+        UserListFree(users_, palm_);
         PalmDesktopTest::TearDown();
     }
 
@@ -33,7 +33,7 @@ protected:
 };
 
 TEST_F(ConduitListWindowsTest, ListsTheInstalledConduitsInOrder) {
-    list_ = ConduitListCreate();
+    list_ = ConduitListCreate(palm_);
     ASSERT_EQ(ConduitListCount(list_.get()), 7);
     const char* order[] = {"date", "addr", "todo", "memo", "exps", "inst", "BKUP"};
     for (int32_t i = 0; i < 7; ++i) EXPECT_STREQ(ConduitListAt(list_.get(), i)->CreatorText, order[i]);
@@ -49,7 +49,7 @@ TEST_F(ConduitListWindowsTest, ListsTheInstalledConduitsInOrder) {
 TEST_F(ConduitListWindowsTest, AConduitWithoutGetConduitInfoIsLeftOut) {
     SetState("Conduits", "Creators", "date,ninf,todo");
     SetState("Conduit ninf", "ConduitFile", "NoInfo.dll");
-    list_ = ConduitListCreate();
+    list_ = ConduitListCreate(palm_);
     ASSERT_EQ(ConduitListCount(list_.get()), 2);
     EXPECT_STREQ(ConduitListAt(list_.get(), 0)->CreatorText, "date");
     EXPECT_STREQ(ConduitListAt(list_.get(), 1)->CreatorText, "todo");
@@ -63,10 +63,10 @@ TEST_F(ConduitListWindowsTest, FullModulePathsAreKeptAndMissingModulesLeftOut) {
     SetState("Conduits", "Creators", "date,todo,gone");
     SetState("Conduit todo", "ConduitFile", other + "\\Tasks.dll");
     SetState("Conduit gone", "ConduitFile", "Gone.dll");
-    list_ = ConduitListCreate();
+    list_ = ConduitListCreate(palm_);
     ASSERT_EQ(ConduitListCount(list_.get()), 2);
     EXPECT_EQ(std::string(ConduitListAt(list_.get(), 1)->ModulePath), other + "\\Tasks.dll");
-    ConduitListFree(list_);
+    ConduitListFree(list_, palm_);
     testing::RemoveTree(other);
 }
 
@@ -74,29 +74,29 @@ TEST_F(ConduitListWindowsTest, TextsALibraryLeavesUnterminatedEndWithinTheirFiel
     SetState("Quirks", "UnterminatedTexts", "1");
     SetState("Conduit date", "Title", std::string(80, 'T'));
     SetState("Conduit date", "Info", std::string(300, 'I'));
-    list_ = ConduitListCreate();
+    list_ = ConduitListCreate(palm_);
     ASSERT_GE(ConduitListCount(list_.get()), 1);
     EXPECT_EQ(std::string(Conduit("date").Title), std::string(63, 'T'));
     EXPECT_EQ(std::string(Conduit("date").Name), std::string(255, 'I'));
 }
 
 TEST_F(ConduitListWindowsTest, ReadsAndWritesActionsThroughUserData) {
-    list_ = ConduitListCreate();
-    users_ = UserListCreate();
-    EXPECT_EQ(ReadShownAction(UserData.Entries, 1001, Conduit("date")), saPCToHH);    // temporary
-    EXPECT_EQ(ReadShownAction(UserData.Entries, 1001, Conduit("memo")), saDoNothing);  // permanent
-    EXPECT_EQ(ReadShownAction(UserData.Entries, 1001, Conduit("exps")), saHHToPC);    // the conduit's default
-    EXPECT_EQ(ReadEnableAction(UserData.Entries, 1001, Conduit("memo")), saSynchronize);
+    list_ = ConduitListCreate(palm_);
+    users_ = UserListCreate(palm_);
+    EXPECT_EQ(ReadShownAction(palm_.UserData.Entries, 1001, Conduit("date")), saPCToHH);    // temporary
+    EXPECT_EQ(ReadShownAction(palm_.UserData.Entries, 1001, Conduit("memo")), saDoNothing);  // permanent
+    EXPECT_EQ(ReadShownAction(palm_.UserData.Entries, 1001, Conduit("exps")), saHHToPC);    // the conduit's default
+    EXPECT_EQ(ReadEnableAction(palm_.UserData.Entries, 1001, Conduit("memo")), saSynchronize);
     // User Data answers 0, not the permanent action it delivers, so enabling
     // takes the conduit's default unless the permanent action is 0.
     SetState("Preferences 1002", "exps.Perm", "1");
-    EXPECT_EQ(ReadEnableAction(UserData.Entries, 1002, Conduit("addr")), saSynchronize);  // permanent 2
-    EXPECT_EQ(ReadEnableAction(UserData.Entries, 1002, Conduit("exps")), saHHToPC);       // permanent 1
+    EXPECT_EQ(ReadEnableAction(palm_.UserData.Entries, 1002, Conduit("addr")), saSynchronize);  // permanent 2
+    EXPECT_EQ(ReadEnableAction(palm_.UserData.Entries, 1002, Conduit("exps")), saHHToPC);       // permanent 1
 
-    ApplyAction(UserData.Entries, 1002, Conduit("todo"), saHHToPC, false);
+    ApplyAction(palm_.UserData.Entries, 1002, Conduit("todo"), saHHToPC, false);
     EXPECT_EQ(State("Preferences 1002", "todo.Temp"), "2");
     EXPECT_EQ(State("Preferences 1002", "todo.Perm"), "(none)");
-    ApplyAction(UserData.Entries, 1002, Conduit("todo"), saDoNothing, true);
+    ApplyAction(palm_.UserData.Entries, 1002, Conduit("todo"), saDoNothing, true);
     EXPECT_EQ(State("Preferences 1002", "todo.Temp"), "3");
     EXPECT_EQ(State("Preferences 1002", "todo.Perm"), "3");
 }
@@ -106,18 +106,18 @@ TEST_F(ConduitListWindowsTest, ConduitsAnswerTheirDefaultAsASyncType) {
     SetState("Conduit ncfg", "ConduitFile", "NoConfigure.dll");  // sync type 3
     SetState("Conduit unnm", "ConduitFile", "Unnamed.dll");      // 6
     SetState("Conduit cfgs", "ConduitFile", "CfgScripted.dll");  // 1
-    list_ = ConduitListCreate();
+    list_ = ConduitListCreate(palm_);
     const int32_t actions[] = {saHHToPC, saPCToHH, saDoNothing, saSynchronize};
     ASSERT_EQ(ConduitListCount(list_.get()), 4);
     for (int32_t i = 0; i < 4; ++i) EXPECT_EQ(ConduitListAt(list_.get(), i)->DefaultAction, actions[i]) << i;
 }
 
 TEST_F(ConduitListWindowsTest, RestoringHotSyncDefaultsForgetsChosenActions) {
-    list_ = ConduitListCreate();
-    users_ = UserListCreate();
-    ASSERT_EQ(CallEntry(CondMgr.Entries.CmRestoreHotSyncSettings, 0), 0);
-    EXPECT_EQ(ReadShownAction(UserData.Entries, 1001, Conduit("date")), saSynchronize);
-    EXPECT_EQ(ReadShownAction(UserData.Entries, 1001, Conduit("memo")), saSynchronize);
+    list_ = ConduitListCreate(palm_);
+    users_ = UserListCreate(palm_);
+    ASSERT_EQ(CallEntry(palm_.CondMgr.Entries.CmRestoreHotSyncSettings, 0), 0);
+    EXPECT_EQ(ReadShownAction(palm_.UserData.Entries, 1001, Conduit("date")), saSynchronize);
+    EXPECT_EQ(ReadShownAction(palm_.UserData.Entries, 1001, Conduit("memo")), saSynchronize);
 }
 
 class ConduitSettingsTest : public ConduitListWindowsTest {
@@ -129,8 +129,8 @@ protected:
         SetState("Conduit fail", "ConduitFile", "FailConfigure.dll");
         SetState("Conduit ncfg", "ConduitFile", "NoConfigure.dll");
         SetState("Conduit cfgs", "ConduitFile", "CfgScripted.dll");
-        list_ = ConduitListCreate();
-        users_ = UserListCreate();
+        list_ = ConduitListCreate(palm_);
+        users_ = UserListCreate(palm_);
         ASSERT_EQ(ConduitListCount(list_.get()), 4);
     }
 };
@@ -159,7 +159,7 @@ TEST_F(ConduitSettingsTest, CustomReachesCfgConduitAndTakesItsChoice) {
     SetState("Preferences 1001", "cfgs.Temp", "2");
     SetState("Preferences 1001", "cfgs.Perm", "1");
     SetState("Scripted", "SyncType", "6");
-    const ConfigureResult result = CustomizeConduit(UserData.Entries, 1001, "Alice Martin", Conduit("cfgs"));
+    const ConfigureResult result = CustomizeConduit(palm_.UserData.Entries, 1001, "Alice Martin", Conduit("cfgs"));
     EXPECT_EQ(result.Result, 0);
     EXPECT_EQ(result.Action, saDoNothing);
     const char* section = "CfgConduit Scripted Settings";
@@ -173,10 +173,10 @@ TEST_F(ConduitSettingsTest, CustomReachesCfgConduitAndTakesItsChoice) {
 
     SetState("Scripted", "Result", "-100");  // a failing CfgConduit still gives its choice
     SetState("Scripted", "SyncType", "3");
-    const ConfigureResult failed = CustomizeConduit(UserData.Entries, 1001, "Alice Martin", Conduit("cfgs"));
+    const ConfigureResult failed = CustomizeConduit(palm_.UserData.Entries, 1001, "Alice Martin", Conduit("cfgs"));
     EXPECT_EQ(failed.Result, kUnbound);
     EXPECT_EQ(failed.Action, saPCToHH);
-    CustomizeConduit(UserData.Entries, 1001, "Alice Martin", Conduit("scrp"));  // no CfgConduit
+    CustomizeConduit(palm_.UserData.Entries, 1001, "Alice Martin", Conduit("scrp"));  // no CfgConduit
     EXPECT_EQ(State("Configured Scripted", "Calls"), "1");
 }
 
@@ -186,7 +186,7 @@ TEST_F(ConduitSettingsTest, LoadingAModuleAgainReleasesTheEarlierBinding) {
     EXPECT_EQ(ConduitModuleLoad(module, ""), 0);
     EXPECT_EQ(ConduitModuleLoad(module, path.c_str()), 1);
     EXPECT_EQ(ConduitModuleLoad(module, path.c_str()), 1);
-    ConduitListFree(list_);  // the list's own binding of the same file
+    ConduitListFree(list_, palm_);  // the list's own binding of the same file
     ConduitModuleUnload(module);
     EXPECT_EQ(GetModuleHandleA(path.c_str()), nullptr);
     EXPECT_FALSE(HasConduitInfo(module));

@@ -16,7 +16,7 @@
 #include "list_view.h"
 #include "main_form.h"
 #include "options.h"
-#include "palm_desktop_fixture.h"
+#include "run_fixture.h"
 #include "product.h"
 #include "recording_ui.h"
 #include "remind_form.h"
@@ -222,22 +222,18 @@ std::vector<std::string> LayoutFaults(HWND form) {
 }
 
 // Every window with the demo Palm Desktop's users and conduits, and a schedule list.
-class LabelFitTest : public testing::PalmDesktopTest {
+class LabelFitTest : public testing::RunTest {
 protected:
     void SetUp() override {
-        PalmDesktopTest::SetUp();
-        Options = TOptions{};
-        Shared.Schedules = std::make_unique<ScheduleList>();
-        Shared.Users = UserListCreate();
+        RunTest::SetUp();
+        run_.Lists.Users = UserListCreate(run_.Palm);
         // Room for any page at the screen's scaling.
         host_ = CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, Scaled(300), Scaled(460), nullptr, nullptr,
                                 nullptr, nullptr);
     }
     void TearDown() override {
         DestroyWindow(host_);
-        UserListFree(Shared.Users);
-        Shared.Schedules.reset();
-        PalmDesktopTest::TearDown();
+        RunTest::TearDown();
     }
 
     testing::RecordingUi ui_;
@@ -254,7 +250,7 @@ TEST_F(LabelFitTest, EveryTextIsWholeAndEveryControlInItsOwnPlace) {
     }
     for (const WindowBuilder& builder : kWindows) {
         SCOPED_TRACE(builder.Name);
-        const std::unique_ptr<Form> window = builder.Build(host_);
+        const std::unique_ptr<Form> window = builder.Build(host_, run_);
         ASSERT_TRUE(window->Created());
         for (const std::string& fault : LayoutFaults(window->Handle())) ADD_FAILURE() << fault;
     }

@@ -93,24 +93,33 @@ TEST_F(OptionsTest, IntegersAreKeptAsRead) {
     EXPECT_EQ(options.RemindSec, 12);
     EXPECT_EQ(options.RemindMin, -4);
     EXPECT_EQ(options.RemindIndex, 0);
-    // The section is written whole, every key in its order.
+    // Each key keeps its line; the keys the file lacked follow, in their order.
     const std::vector<std::string> want = {
-        "[CVOption]",    "ShowHelp=1",   "Hide=0",       "UpdatePermanent=0", "FormIndex=7",
-        "RemindIndex=0", "RemindSec=12", "RemindMin=-4", "RemindDetail=5",
+        "[CVOption]",    "FormIndex=7", "RemindDetail=5", "RemindSec=12", "RemindMin=-4",
+        "RemindIndex=0", "ShowHelp=1",  "Hide=0",         "UpdatePermanent=0",
     };
     EXPECT_EQ(SavedLines(options), want);
 }
 
+// Windows' profile reader, and the next start, find the new value in a file
+// of either encoding it reads and writes; the rest of the file stays.
 TEST_F(OptionsTest, SaveKeepsOtherSectionsAndRewritesChangedValues) {
-    WriteWholeFile(ini_, "[Other]\r\nKeep=me\r\n[CVOption]\r\nFormIndex=1\r\n");
-    TOptions options;
-    options.LoadFrom(iniW_.c_str());
-    options.FormIndex = 2;
-    ASSERT_EQ(options.Save(), 1);
-    EXPECT_EQ(GetPrivateProfileIntA("CVOption", "FormIndex", -1, ini_.c_str()), 2);
-    char kept[8];
-    GetPrivateProfileStringA("Other", "Keep", "", kept, sizeof kept, ini_.c_str());
-    EXPECT_STREQ(kept, "me");
+    const std::string ansi = "[Other]\r\nKeep=me\r\n[CVOption]\r\nFormIndex=1\r\n";
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : ansi) utf16 += std::string{c, '\0'};
+    for (const std::string& previous : {ansi, utf16}) {
+        WriteWholeFile(ini_, previous);
+        TOptions options;
+        options.LoadFrom(iniW_.c_str());
+        EXPECT_EQ(options.FormIndex, 1);
+        options.FormIndex = 2;
+        ASSERT_EQ(options.Save(), 1);
+        EXPECT_EQ(GetPrivateProfileIntW(L"CVOption", L"FormIndex", -1, iniW_.c_str()), 2u);
+        wchar_t kept[8];
+        GetPrivateProfileStringW(L"Other", L"Keep", L"", kept, 8, iniW_.c_str());
+        EXPECT_STREQ(kept, L"me");
+        EXPECT_EQ(ReadWholeFile(ini_).compare(0, 2, previous, 0, 2), 0);  // the encoding kept
+    }
 }
 
 TEST_F(OptionsTest, APathThatDoesNotFitIsNotUsed) {
@@ -126,7 +135,7 @@ TEST_F(OptionsTest, APathThatDoesNotFitIsNotUsed) {
 
 // A settings file held open without sharing at start-up gives the defaults
 // for the run, but is never written over; once it can be read, its values
-// come in where the run has not changed them.
+// come in where the person has not changed them.
 TEST_F(OptionsTest, AFileThatCannotBeReadIsNeverWrittenOver) {
     const std::string stored = "[CVOption]\r\nFormIndex=1\r\nRemindSec=45\r\n";
     WriteWholeFile(ini_, stored);
@@ -135,7 +144,7 @@ TEST_F(OptionsTest, AFileThatCannotBeReadIsNeverWrittenOver) {
     TOptions options;
     EXPECT_EQ(options.LoadFrom(iniW_.c_str()), FileLoad::Unreadable);
     EXPECT_EQ(options.RemindSec, 30);
-    options.FormIndex = 2;
+    options.PersonSet(&TOptions::FormIndex, 2);
     DWORD reason = ERROR_SUCCESS;
     EXPECT_EQ(options.Save(&reason), 0);
     EXPECT_EQ(options.Reload(&reason), FileLoad::Unreadable);
@@ -146,7 +155,7 @@ TEST_F(OptionsTest, AFileThatCannotBeReadIsNeverWrittenOver) {
     EXPECT_EQ(options.Reload(), FileLoad::Read);
     EXPECT_EQ(options.RemindSec, 45);
     EXPECT_EQ(options.FormIndex, 2);
-    EXPECT_EQ(SavedLines(options)[4], "FormIndex=2");
+    EXPECT_EQ(SavedLines(options)[1], "FormIndex=2");
 }
 
 TEST_F(OptionsTest, NothingIsWrittenWhenNothingChanged) {
@@ -157,33 +166,6 @@ TEST_F(OptionsTest, NothingIsWrittenWhenNothingChanged) {
     EXPECT_FALSE(options.Unsaved());
     options.RemindIndex = 3;
     EXPECT_TRUE(options.Unsaved());
-}
-
-TEST(OptionsInstance, LoadsBeforeTheEntryPointAndSavesAfterIt) {
-    ScratchFolder folder("corvane_options_probe");
-    const std::string probe = folder.Path() + "options_probe.exe";
-    ASSERT_TRUE(CopyFileA((testing::ExeDirectory() + "options_probe.exe").c_str(), probe.c_str(), FALSE));
-    const std::string ini = folder.Path() + "brightfen.ini";
-    WriteWholeFile(ini, "[CVOption]\r\nFormIndex=1\r\nShowHelp=2\r\n");
-
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string commandLine = "\"" + probe + "\"";
-    ASSERT_TRUE(CreateProcessA(probe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               folder.Path().c_str(), &startup, &process));
-    WaitForSingleObject(process.hProcess, 30000);
-    DWORD exitCode = 0;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-
-    EXPECT_EQ(exitCode, 1u);  // the FormIndex it found loaded when main began
-    const std::vector<std::string> want = {
-        "[CVOption]",    "ShowHelp=0",   "Hide=0",      "UpdatePermanent=0", "FormIndex=2",
-        "RemindIndex=2", "RemindSec=45", "RemindMin=5", "RemindDetail=1",
-    };
-    EXPECT_EQ(Lines(ReadWholeFile(ini)), want);
 }
 
 }  // namespace

@@ -29,9 +29,10 @@ protected:
     }
 
     void TearDown() override {
-        UnloadCondMgr();
-        UnloadUserData();
-        UnloadHsApi();
+        // Unbound before the folder goes, or its libraries stay in use.
+        UnloadCondMgr(*bound_);
+        UnloadUserData(*bound_);
+        UnloadHsApi(*bound_);
         SetCurrentDirectoryA(savedDirectory_.c_str());
         palmsim::UnregisterDesktopPath();
         RemoveTree(desktop_);
@@ -52,6 +53,8 @@ protected:
     }
 
     std::string desktop_;  // no trailing backslash
+    PalmBindings palm_;
+    PalmBindings* bound_ = &palm_;  // the bindings the test binds: its own, or its run object's
 
 private:
     std::string savedDirectory_;

@@ -13,12 +13,13 @@
 #include "application.h"
 #include "conduit_form.h"
 #include "controls.h"
+#include "data_problem_message.h"
 #include "icon_win.h"
 #include "intro_form.h"
 #include "main_form.h"
 #include "options.h"
 #include "palm_libraries.h"
-#include "palm_desktop_fixture.h"
+#include "run_fixture.h"
 #include "program_driver.h"
 #include "product.h"
 #include "recording_ui.h"
@@ -32,26 +33,23 @@ namespace {
 
 using Id = TfrmMain::ControlId;
 
-class MainFormTest : public testing::PalmDesktopTest {
+class MainFormTest : public testing::RunTest {
 protected:
     void SetUp() override {
-        PalmDesktopTest::SetUp();
-        Options = TOptions{};
-        Options.Hide = 1;
+        RunTest::SetUp();
+        run_.Options.Hide = 1;
         App().Initialize(kAppTitle);
-        Shared.Schedules = std::make_unique<ScheduleList>();
     }
     void TearDown() override {
         form_.reset();
-        Shared.Schedules.reset();
-        PalmDesktopTest::TearDown();
+        RunTest::TearDown();
     }
 
     TfrmMain& Open() {
         form_.reset();
         App().HideTaskbarEntry();
-        TrayIcon = std::make_unique<TIconWin>();
-        form_ = std::make_unique<TfrmMain>();
+        run_.TrayIcon = std::make_unique<TIconWin>();
+        form_ = std::make_unique<TfrmMain>(run_);
         return *form_;
     }
     HWND Control(int id) const { return form_->Control(id); }
@@ -86,21 +84,21 @@ TEST_F(MainFormTest, TheStartPageFollowsTheSettings) {
     };
     for (const auto& start : starts) {
         SCOPED_TRACE(start.Status);
-        Options.ShowHelp = start.ShowHelp;
-        Options.FormIndex = start.FormIndex;
-        Options.Hide = start.Hide;
+        run_.Options.ShowHelp = start.ShowHelp;
+        run_.Options.FormIndex = start.FormIndex;
+        run_.Options.Hide = start.Hide;
         TfrmMain& form = Open();
         EXPECT_EQ(form.Visible(), start.Visible);
         EXPECT_EQ(IsWindowVisible(App().Handle()) != FALSE, start.Visible);
         EXPECT_EQ(Status(), start.Status);
         EXPECT_EQ(Pages(), start.Pages);
         EXPECT_EQ(form.PageIndex(), start.ShowHelp == 1 ? 0 : start.FormIndex);
-        EXPECT_EQ(Options.FormIndex, form.PageIndex());
-        EXPECT_EQ(Options.Hide, 1);
+        EXPECT_EQ(run_.Options.FormIndex, form.PageIndex());
+        EXPECT_EQ(run_.Options.Hide, 1);
         form.ShowMain();
         EXPECT_EQ(Pages(), start.PagesShown);
         form_.reset();
-        EXPECT_EQ(TrayIcon, nullptr);
+        EXPECT_EQ(run_.TrayIcon->MainForm(), nullptr);  // let go with the window
     }
 }
 
@@ -115,7 +113,7 @@ TEST_F(MainFormTest, PagesAreMadeOnceAndEveryChooserFollowsTheUserPage) {
     EXPECT_EQ(form_->ConduitPage(), conduitPage);
     EXPECT_EQ(Pages(), "hShh");
     EXPECT_EQ(Status(), "Conduit Management");
-    EXPECT_EQ(Options.FormIndex, 1);
+    EXPECT_EQ(run_.Options.FormIndex, 1);
     EXPECT_NE(GetFocus(), conduits);
 
     ui_.OnModal = [](HWND dialog) {
@@ -205,15 +203,15 @@ void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST_F(MainFormTest, TheIconMenuMarksTheCurrentPageAndLeavesTheWindowHidden) {
     for (const int32_t page : {2, 7}) {
-        Options.ShowHelp = 0;
-        Options.FormIndex = page;
+        run_.Options.ShowHelp = 0;
+        run_.Options.FormIndex = page;
         seenMain = Open().Handle();
         seenMenu = {};
         // The menu opens at the anchor the shell gives (the icon, from the keyboard), not at the pointer.
         SetCursorPos(100, 100);
         SetTimer(nullptr, 0, 300, ReadOpenMenu);
-        ASSERT_TRUE(TrayIcon->KeyboardProtocol());
-        SendMessageA(TrayIcon->Handle(), WM_TRAYNOTIFY, MAKEWPARAM(600, 500), MAKELPARAM(WM_CONTEXTMENU, kTrayIconId));
+        ASSERT_TRUE(run_.TrayIcon->KeyboardProtocol());
+        SendMessageA(run_.TrayIcon->Handle(), WM_TRAYNOTIFY, MAKEWPARAM(600, 500), MAKELPARAM(WM_CONTEXTMENU, kTrayIconId));
         const std::vector<std::string> want = {"1000 &Help",
                                                "1001 &Conduit Management",
                                                page == 2 ? "1002 &User Management *" : "1002 &User Management",
@@ -231,11 +229,11 @@ TEST_F(MainFormTest, TheIconMenuMarksTheCurrentPageAndLeavesTheWindowHidden) {
 
 TEST_F(MainFormTest, TheIconTogglesTheWindowAndItsCommandsShowIt) {
     TfrmMain& form = Open();
-    HWND icon = TrayIcon->Handle();
+    HWND icon = run_.TrayIcon->Handle();
     EXPECT_TRUE(testing::IconInTray(icon));
-    TrayIcon->RemoveIcon();
+    run_.TrayIcon->RemoveIcon();
     EXPECT_FALSE(testing::IconInTray(icon));
-    TrayIcon->AddIcon();  // as when the task bar restarts
+    run_.TrayIcon->AddIcon();  // as when the task bar restarts
     EXPECT_TRUE(testing::IconInTray(icon));
     for (const LPARAM click : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) SendMessageA(icon, WM_TRAYNOTIFY, 0, click);
     EXPECT_TRUE(form.Visible());
@@ -278,20 +276,41 @@ TEST_F(MainFormTest, TheIconTogglesTheWindowAndItsCommandsShowIt) {
 TEST_F(MainFormTest, StartUpBindsFromPalmDesktop) {
     std::string temp = testing::TempFolder();
     temp.pop_back();
-    Shared.Schedules.reset();
     for (const bool installed : {false, true}) {
         if (!installed) palmsim::UnregisterDesktopPath();
         if (installed) palmsim::RegisterDesktopPath(desktop_);
         SetCurrentDirectoryA(temp.c_str());
-        AppInit();
+        RunState run;
+        AppInit(run);
         char current[MAX_PATH];
         GetCurrentDirectoryA(MAX_PATH, current);
         EXPECT_EQ(current, installed ? desktop_ : temp);
-        EXPECT_EQ(HsApi.Entries.HsDisplayLog != nullptr, installed);
-        ASSERT_TRUE(TrayIcon && Shared.ConduitNames && Shared.Schedules);
-        EXPECT_EQ(TrayIcon->Handle(), nullptr);
-        AppFini();
-        TrayIcon.reset();
+        EXPECT_EQ(run.Palm.HsApi.Entries.HsDisplayLog != nullptr, installed);
+        ASSERT_TRUE(run.TrayIcon && run.Lists.ConduitNames && run.Lists.Schedules);
+        EXPECT_EQ(run.TrayIcon->Handle(), nullptr);
+        AppFini(run);
+        EXPECT_EQ(run.Palm.HsApi.Entries.HsDisplayLog, nullptr);
+    }
+}
+
+// A problem with one of Corvane's files: the path whole in any alphabet, and
+// what each answer does, at exit too; a Retry that failed again says so.
+TEST(DataProblemText, NamesThePathWholeAndWhatEachAnswerDoes) {
+    const std::wstring path = L"C:\\\u041f\u0451\u0442\u0440\\Corvane\\brightfen.ini";
+    const struct {
+        bool Reading, Again;
+        SaveAsk Ask;
+        std::wstring Says;
+    } rows[] = {
+        {false, false, SaveAsk::OncePerProblem, L"Corvane could not save your changes to\n" + path + L"\n"},
+        {false, true, SaveAsk::OncePerProblem, L"Corvane tried again and still could not save"},
+        {true, false, SaveAsk::OncePerProblem, L"Cancel to go on; Corvane tries again at your next change"},
+        {true, false, SaveAsk::UntilAnswered, L"or Cancel to end Corvane without them"},
+        {false, false, SaveAsk::UntilAnswered, L"or Cancel to end Corvane without saving them"},
+    };
+    for (const auto& row : rows) {
+        const std::wstring text = DataProblemText({path.c_str(), row.Reading, ERROR_ACCESS_DENIED, row.Again}, row.Ask);
+        EXPECT_NE(text.find(row.Says), std::wstring::npos) << testing::RecordingUi::Utf8(text.c_str());
     }
 }
 

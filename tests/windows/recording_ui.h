@@ -29,6 +29,18 @@ public:
         Messages.push_back({text, caption, type});
         return MessageAnswer;
     }
+    // Recorded with the other messages, its texts in UTF-8.
+    int ShowMessageW(HWND, const wchar_t* text, const wchar_t* caption, UINT type) override {
+        Messages.push_back({Utf8(text), Utf8(caption), type});
+        return MessageAnswer;
+    }
+    static std::string Utf8(const wchar_t* text) {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+        std::string utf8(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
+        utf8.resize(utf8.size() - 1);
+        return utf8;
+    }
     void Beep(UINT type) override { Beeps.push_back(type); }
     bool ShellOpen(HWND, const char* target) override {
         Opened.emplace_back(target);

@@ -10,7 +10,7 @@
 
 #include "controls.h"
 #include "options.h"
-#include "palm_desktop_fixture.h"
+#include "run_fixture.h"
 #include "recording_ui.h"
 #include "schedule_records.h"
 #include "remind_form.h"
@@ -35,19 +35,17 @@ int ClientHeight(HWND window) {
 class RemindFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Options = TOptions{};
-        Shared.Schedules = std::make_unique<ScheduleList>();
+        run_.Lists.Schedules = std::make_unique<ScheduleList>();
         owner_ = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     }
     void TearDown() override {
         form_.reset();
         DestroyWindow(owner_);
-        Shared.Schedules.reset();
     }
 
     TfrmRemind& Open(const DueUsers& users) {
         due_ = users;
-        form_ = std::make_unique<TfrmRemind>(owner_);
+        form_ = std::make_unique<TfrmRemind>(owner_, run_);
         EXPECT_TRUE(form_->SetDueUsers(&due_));
         return *form_;
     }
@@ -55,6 +53,7 @@ protected:
     bool Checked(int id) const { return IsChecked(form_->Control(id)); }
 
     testing::RecordingUi ui_;
+    RunState run_;
     HWND owner_ = nullptr;
     DueUsers due_;
     std::unique_ptr<TfrmRemind> form_;
@@ -82,14 +81,14 @@ TEST_F(RemindFormTest, LaysOutSeveralUsersWithTheListAndTheHideLink) {
     EXPECT_FALSE(form.UserListShown());
     EXPECT_EQ(ClientHeight(form.Handle()), 131);
     EXPECT_EQ(Text(Id::idLblDetail), "Detail");
-    EXPECT_EQ(Options.RemindDetail, 0);
+    EXPECT_EQ(run_.Options.RemindDetail, 0);
     form.lblDetailClick();
     EXPECT_TRUE(form.UserListShown());
-    EXPECT_EQ(Options.RemindDetail, 1);
+    EXPECT_EQ(run_.Options.RemindDetail, 1);
 }
 
 TEST_F(RemindFormTest, AHiddenListStartsHiddenForSeveralUsers) {
-    Options.RemindDetail = 0;
+    run_.Options.RemindDetail = 0;
     TfrmRemind& form = Open({{"Alice Martin", 1001}, {"Bob Lee", 1002}});
     EXPECT_FALSE(form.UserListShown());
     EXPECT_EQ(ClientHeight(form.Handle()), 131);
@@ -112,23 +111,23 @@ TEST_F(RemindFormTest, PreselectsTheLastChoiceAndWritesItBack) {
     } rows[] = {{1, Id::idRbtnNow, 1}, {2, Id::idRbtnLater, 2}, {3, Id::idRbtnNo, 3}, {0, Id::idRbtnNo, 3},
                 {7, Id::idRbtnNo, 3}};
     for (const auto& row : rows) {
-        Options.RemindIndex = row.stored;
+        run_.Options.RemindIndex = row.stored;
         Open({{"Alice Martin", 1001}});
         EXPECT_TRUE(Checked(row.checked)) << row.stored;
-        EXPECT_EQ(Options.RemindIndex, row.written);
+        EXPECT_EQ(run_.Options.RemindIndex, row.written);
         EXPECT_EQ(IsWindowEnabled(form_->Control(Id::idEdtMin)) != FALSE, row.checked == Id::idRbtnLater);
         EXPECT_TRUE(form_->TimerRunning(TfrmRemind::kCloseTimer));  // creation never stops the countdown
     }
 }
 
 TEST_F(RemindFormTest, CountsDownWithABeepEachSecondAndActsAtZero) {
-    Options.RemindSec = 3;
-    Options.RemindIndex = 3;
+    run_.Options.RemindSec = 3;
+    run_.Options.RemindIndex = 3;
     TfrmRemind& form = Open({{"Alice Martin", 1001}});
     form.tmCloseTimer();
-    UserPresence().Locked = true;  // holds, silent, while the session is locked
+    run_.UserPresence.Locked = true;  // holds, silent, while the session is locked
     form.tmCloseTimer();
-    UserPresence().Locked = false;
+    run_.UserPresence.Locked = false;
     form.tmCloseTimer();
     EXPECT_EQ(Text(Id::idLblClose), "Close in 1 sec.");
     EXPECT_EQ(form.ModalResult(), Form::mrNone);
@@ -139,7 +138,7 @@ TEST_F(RemindFormTest, CountsDownWithABeepEachSecondAndActsAtZero) {
 }
 
 TEST_F(RemindFormTest, ACountdownFromZeroNeverActs) {
-    Options.RemindSec = 0;
+    run_.Options.RemindSec = 0;
     TfrmRemind& form = Open({{"Alice Martin", 1001}});
     for (int i = 0; i < 3; ++i) form.tmCloseTimer();
     EXPECT_EQ(form.Countdown(), -3);
@@ -153,10 +152,10 @@ TEST_F(RemindFormTest, TouchingAChoiceStopsTheCountdownForGood) {
     SendMessageA(form.Control(Id::idRbtnNow), BM_CLICK, 0, 0);
     EXPECT_FALSE(form.TimerRunning(TfrmRemind::kCloseTimer));
     EXPECT_EQ(Text(Id::idLblClose), "   Close  ");
-    EXPECT_EQ(Options.RemindIndex, 1);
+    EXPECT_EQ(run_.Options.RemindIndex, 1);
     SendMessageA(form.Control(Id::idRbtnNo), BM_CLICK, 0, 0);
     EXPECT_EQ(Text(Id::idLblClose), "  Close  ");
-    EXPECT_EQ(Options.RemindIndex, 3);
+    EXPECT_EQ(run_.Options.RemindIndex, 3);
 }
 
 TEST_F(RemindFormTest, LeavingTheDelayBoxRewritesItsNumber) {
@@ -165,11 +164,11 @@ TEST_F(RemindFormTest, LeavingTheDelayBoxRewritesItsNumber) {
     form.edtMinExit();
     EXPECT_EQ(Text(Id::idEdtMin), "0");
     EXPECT_FALSE(form.TimerRunning(TfrmRemind::kCloseTimer));
-    EXPECT_EQ(Options.RemindMin, 5);
+    EXPECT_EQ(run_.Options.RemindMin, 5);
 }
 
 TEST_F(RemindFormTest, RemindAfterMinutesLeavesTheScheduleAlone) {
-    ScheduleRecord* record = AddSchedule(1001, skWeekly, 2, "2358", "20031231");
+    ScheduleRecord* record = AddSchedule(run_.Lists.Schedules, 1001, skWeekly, 2, "2358", "20031231");
     TfrmRemind& form = Open({{"Alice Martin", 1001}});
     SendMessageA(form.Control(Id::idRbtnLater), BM_CLICK, 0, 0);
     form.lblCloseClick();
@@ -182,7 +181,7 @@ TEST_F(RemindFormTest, RemindAfterMinutesLeavesTheScheduleAlone) {
 }
 
 TEST_F(RemindFormTest, AnInvalidDelayIsRefusedWithAMessage) {
-    ScheduleRecord* record = AddSchedule(1001, skDaily, 0, "0800", "20260603");
+    ScheduleRecord* record = AddSchedule(run_.Lists.Schedules, 1001, skDaily, 0, "0800", "20260603");
     TfrmRemind& form = Open({{"Alice Martin", 1001}});
     SendMessageA(form.Control(Id::idRbtnLater), BM_CLICK, 0, 0);
     for (const char* delay : {"0", "-5", "soon"}) {
@@ -202,7 +201,7 @@ TEST_F(RemindFormTest, AnInvalidDelayIsRefusedWithAMessage) {
 // to the form (which destroys it once); a second "Close" after the choice was
 // made changes nothing.
 TEST_F(RemindFormTest, StaysOnTopAndTakesItsAnswerOnce) {
-    Options.RemindIndex = 3;
+    run_.Options.RemindIndex = 3;
     TfrmRemind& form = Open({{"Alice Martin", 1001}, {"Bob Lee", 1002}});
     EXPECT_NE(GetWindowLongPtrA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_NE(GetWindowLongPtrA(form.Control(Id::idLvUser), GWL_STYLE) & LVS_SHAREIMAGELISTS, 0);
@@ -213,7 +212,7 @@ TEST_F(RemindFormTest, StaysOnTopAndTakesItsAnswerOnce) {
 }
 
 TEST_F(RemindFormTest, TheCloseBoxChangesNothing) {
-    ScheduleRecord* record = AddSchedule(1001, skDaily, 0, "0800", "20260603");
+    ScheduleRecord* record = AddSchedule(run_.Lists.Schedules, 1001, skDaily, 0, "0800", "20260603");
     TfrmRemind& form = Open({{"Alice Martin", 1001}});
     ui_.OnModal = [](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); };
     EXPECT_EQ(form.ShowModal(), Form::mrCancel);
@@ -222,7 +221,7 @@ TEST_F(RemindFormTest, TheCloseBoxChangesNothing) {
 }
 
 TEST_F(RemindFormTest, TheCloseLabelEndsTheModalLoopWithOne) {
-    Options.RemindIndex = 3;
+    run_.Options.RemindIndex = 3;
     TfrmRemind& form = Open({{"Alice Martin", 1001}});
     ui_.OnModal = [&form](HWND dialog) {
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(Id::idLblClose, STN_CLICKED),
@@ -232,17 +231,15 @@ TEST_F(RemindFormTest, TheCloseLabelEndsTheModalLoopWithOne) {
     EXPECT_EQ(ui_.ModalStarts, 1);
 }
 
-using RemindHotSyncTest = testing::PalmDesktopTest;
+using RemindHotSyncTest = testing::RunTest;
 
 TEST_F(RemindHotSyncTest, StartHotSyncNowRunsHotSyncFromAFolderWithASpace) {
     testing::RecordingUi ui;
     ui.ReallyStart = true;
-    Options = TOptions{};
-    Options.RemindIndex = 1;
-    Shared.Schedules = std::make_unique<ScheduleList>();
+    run_.Options.RemindIndex = 1;
     const DueUsers due = {{"Alice Martin", 1001}};
-    const auto answerOfStartNow = [&due] {
-        TfrmRemind form(nullptr);
+    const auto answerOfStartNow = [this, &due] {
+        TfrmRemind form(nullptr, run_);
         EXPECT_TRUE(form.SetDueUsers(&due));
         form.lblCloseClick();
         return std::make_pair(form.Answer(), form.AnswerDelay());
@@ -265,13 +262,12 @@ TEST_F(RemindHotSyncTest, StartHotSyncNowRunsHotSyncFromAFolderWithASpace) {
     EXPECT_FALSE(testing::FileExists(program));
 
     // Gone: the user is told where and why, and reminded again after RemindMin minutes.
-    Options.RemindMin = 7;
+    run_.Options.RemindMin = 7;
     EXPECT_EQ(answerOfStartNow(), std::make_pair(int{TfrmRemind::chDelay}, 7));
     ASSERT_EQ(ui.Messages.size(), 1u);
     EXPECT_EQ(ui.Messages[0].Caption, kAppTitle);
     EXPECT_NE(ui.Messages[0].Text.find(program + "\n" + SystemErrorText(ERROR_FILE_NOT_FOUND)), std::string::npos)
         << ui.Messages[0].Text;
-    Shared.Schedules.reset();
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 
 #include "controls.h"
 #include "options.h"
-#include "palm_desktop_fixture.h"
+#include "run_fixture.h"
 #include "presence.h"
 #include "recording_ui.h"
 #include "schedule_records.h"
@@ -26,24 +26,20 @@ using testing::AddSchedule;
 
 // The schedule page in a host window, against the demo Palm Desktop (users
 // 1001 Alice Martin, 1002 Bob Lee, 1003 Travel) and an empty schedule list.
-class ScheduleFormTest : public testing::PalmDesktopTest {
+class ScheduleFormTest : public testing::RunTest {
 protected:
     void SetUp() override {
-        PalmDesktopTest::SetUp();
-        Options = TOptions{};
-        Shared.Schedules = std::make_unique<ScheduleList>();
+        RunTest::SetUp();
         host_ = CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 300, 460, nullptr, nullptr, nullptr, nullptr);
     }
     void TearDown() override {
         page_.reset();
         DestroyWindow(host_);
-        UserListFree(Shared.Users);
-        Shared.Schedules.reset();
-        PalmDesktopTest::TearDown();
+        RunTest::TearDown();
     }
 
     TfrmSche& Open() {
-        page_ = std::make_unique<TfrmSche>(host_);
+        page_ = std::make_unique<TfrmSche>(host_, run_);
         return *page_;
     }
     HWND Control(int id) const { return page_->Control(id); }
@@ -53,7 +49,7 @@ protected:
         SendMessageA(page_->Handle(), WM_COMMAND, MAKEWPARAM(Id::idCbxUser, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(Control(Id::idCbxUser)));
     }
-    ScheduleRecord* Schedule(uint32_t userId) const { return ScheduleListFind(Shared.Schedules, userId); }
+    ScheduleRecord* Schedule(uint32_t userId) const { return ScheduleListFind(run_.Lists.Schedules, userId); }
     std::string ShownTime() const {
         const SYSTEMTIME time = PickerTime(Control(Id::idDtpTime));
         char text[8];
@@ -138,7 +134,7 @@ TEST_F(ScheduleFormTest, TheDaysBoxStoresTheLow16BitsOfItsNumber) {
 }
 
 TEST_F(ScheduleFormTest, StoredTimesAndDatesOutOfRangeShowAsEightAndToday) {
-    ScheduleRecord* record = AddSchedule(1001, skDaily, 0, "2500", "20261399");
+    ScheduleRecord* record = AddSchedule(run_.Lists.Schedules, 1001, skDaily, 0, "2500", "20261399");
     Open();
     EXPECT_EQ(ShownTime(), "08:00");
     const SYSTEMTIME date = PickerTime(Control(Id::idDtpDate));
@@ -174,12 +170,12 @@ TEST_F(ScheduleFormTest, ThePickersWriteTheRecord) {
 
 // The minute check, which runs whether or not the page exists.
 TEST_F(ScheduleFormTest, TwoUsersDueInTheSameMinuteComeInOneReminder) {
-    ScheduleRecord* alice = AddSchedule(1001, skDaily, 0, "0800", "20260603");
-    ScheduleRecord* bob = AddSchedule(1002, skWeekly, 3, "0800", "20260603");
-    AddSchedule(1003, skNothing, 0, "0800", "20260603");  // never due
-    AddSchedule(4242, skDaily, 0, "0800", "20260603");    // no such user: left out
-    SyncCheck check(host_, ui_.Clock);
-    Options.RemindIndex = 3;
+    ScheduleRecord* alice = AddSchedule(run_.Lists.Schedules, 1001, skDaily, 0, "0800", "20260603");
+    ScheduleRecord* bob = AddSchedule(run_.Lists.Schedules, 1002, skWeekly, 3, "0800", "20260603");
+    AddSchedule(run_.Lists.Schedules, 1003, skNothing, 0, "0800", "20260603");  // never due
+    AddSchedule(run_.Lists.Schedules, 4242, skDaily, 0, "0800", "20260603");    // no such user: left out
+    SyncCheck check(host_, ui_.Clock, run_);
+    run_.Options.RemindIndex = 3;
     int listed = 0;
     ui_.OnModal = [&listed](HWND dialog) {
         auto* reminder = dynamic_cast<TfrmRemind*>(Window::FromHandle(dialog));
@@ -197,10 +193,10 @@ TEST_F(ScheduleFormTest, TwoUsersDueInTheSameMinuteComeInOneReminder) {
 // Reminders that come late, are closed with the close box, are delayed, and
 // wait while no one is there.
 TEST_F(ScheduleFormTest, EveryAnswerLeavesTheScheduleAheadAtItsOwnTime) {
-    AddSchedule(1001, skDaily, 0, "0801", "20260603");
-    AddSchedule(1002, skNothing, 0, "0800", "20260603");
-    AddSchedule(4242, skDaily, 0, "0800", "20260603");
-    SyncCheck check(host_, ui_.Clock);
+    AddSchedule(run_.Lists.Schedules, 1001, skDaily, 0, "0801", "20260603");
+    AddSchedule(run_.Lists.Schedules, 1002, skNothing, 0, "0800", "20260603");
+    AddSchedule(run_.Lists.Schedules, 4242, skDaily, 0, "0800", "20260603");
+    SyncCheck check(host_, ui_.Clock, run_);
     check.CheckSchedules();
     EXPECT_EQ(ui_.ModalStarts, 0);
     ui_.Clock.Hour = 11;  // asleep from 08:00 to 11:00
@@ -217,19 +213,19 @@ TEST_F(ScheduleFormTest, EveryAnswerLeavesTheScheduleAheadAtItsOwnTime) {
 
     // Due at 08:01 the next day, reminded at 11:00: "Remind me after " 5 reminds once more at 11:05.
     ui_.Clock.Day = 4;
-    Options.RemindIndex = 2;
-    Options.RemindMin = 5;
+    run_.Options.RemindIndex = 2;
+    run_.Options.RemindMin = 5;
     ui_.OnModal = [&shown](HWND dialog) {
         ++shown;
         dynamic_cast<TfrmRemind*>(Window::FromHandle(dialog))->lblCloseClick();
     };
     check.CheckSchedules();
-    UserPresence().Locked = true;
+    run_.UserPresence.Locked = true;
     ui_.Clock.Minute = 5;
     check.CheckSchedules();
     EXPECT_EQ(shown, 2);  // locked: waits
-    UserPresence().Locked = false;
-    Options.RemindIndex = 3;
+    run_.UserPresence.Locked = false;
+    run_.Options.RemindIndex = 3;
     check.CheckSchedules();
     EXPECT_EQ(shown, 3);
     EXPECT_STREQ(Schedule(1001)->SyncDate, "20260605");
@@ -240,7 +236,7 @@ TEST_F(ScheduleFormTest, TheChooserNeverLeadsToADeletedUser) {
     TfrmSche& page = Open();
     ChooseUser(1);
     ASSERT_EQ(page.SelectedUser()->UserID, 1002u);
-    ASSERT_EQ(UserListDelete(*Shared.Users, 1002), 1);
+    ASSERT_EQ(UserListDelete(*run_.Lists.Users, run_.Palm.UserData.Entries, 1002), 1);
     EXPECT_EQ(page.SelectedUser(), nullptr);
     Click(Id::idRbtnNothing);  // no user: nothing changes
     EXPECT_EQ(Schedule(1002)->Kind, skDaily);
@@ -259,7 +255,7 @@ TEST_F(EmptyScheduleFormTest, WithoutUsersNothingIsShownOrChanged) {
     EXPECT_EQ(ComboCount(Control(Id::idCbxUser)), 0);
     EXPECT_EQ(page.SelectedUser(), nullptr);
     Click(Id::idRbtnWeekly);
-    EXPECT_EQ(ScheduleListCount(Shared.Schedules), 0);
+    EXPECT_EQ(ScheduleListCount(run_.Lists.Schedules), 0);
 }
 
 }  // namespace

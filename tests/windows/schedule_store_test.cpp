@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <cstring>
+#include <functional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -12,7 +14,6 @@
 #include "local_clock.h"
 #include "options.h"
 #include "schedule_catch_up.h"
-#include "shared_lists.h"
 #include "win_handles.h"
 #include "win_test_support.h"
 
@@ -123,7 +124,8 @@ TEST_F(ScheduleStoreTest, AFileThatCannotBeReadIsNeverWrittenOverAndIsReadWhenIt
     DWORD reason = ERROR_SUCCESS;
     EXPECT_EQ(ScheduleListLoad(holder, &reason), FileLoad::Unreadable);
     EXPECT_EQ(reason, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-    ScheduleListAdd(holder, NewRecord(2));  // a change made meanwhile
+    ScheduleListAdd(holder, NewRecord(2));  // a change of the person's made meanwhile
+    ScheduleListMarkEdited(holder, 2);
     EXPECT_EQ(ScheduleListSave(holder), 0);
     EXPECT_EQ(ScheduleListReload(holder), FileLoad::Unreadable);
     held.Reset();
@@ -181,6 +183,22 @@ TEST_F(ScheduleStoreTest, ALoneTemporaryIsReadAndPutInPlace) {
     EXPECT_FALSE(FileExists(file_ + ".tmp"));
 }
 
+// Held at start-up, the lone temporary is unreadable, never "no schedules":
+// nothing is written over it, and once free every record is read.
+TEST_F(ScheduleStoreTest, AHeldLoneTemporaryKeepsEveryRecord) {
+    const std::string saved = RecordBytes(5, "0800", "99991231") + RecordBytes(6, "0900", "99991231");
+    WriteWholeFile(file_ + ".tmp", saved);
+    ScheduleListHolder holder;
+    UniqueHandle held = HoldWithoutSharing(file_ + ".tmp");
+    EXPECT_EQ(ScheduleListLoad(holder), FileLoad::Unreadable);
+    EXPECT_EQ(ScheduleListSave(holder), 0);
+    held.Reset();
+    EXPECT_FALSE(FileExists(file_));
+    EXPECT_EQ(ScheduleListReload(holder), FileLoad::Read);
+    EXPECT_EQ(ScheduleListCount(holder), 2);
+    EXPECT_EQ(ReadWholeFile(file_), saved);
+}
+
 TEST(ReplaceFileContents, RefusesAPathWithNoRoomForTheTemporaryName) {
     const std::wstring longest(256, L'x');  // with ".tmp" it needs 260 characters and the terminator
     DWORD reason = ERROR_SUCCESS;
@@ -196,6 +214,7 @@ struct Told {
     std::vector<DataFileProblem> Problems;
     std::vector<std::wstring> Paths;
     bool Retry = false;
+    std::function<void()> WhileOpen;  // done while the message is open
 };
 Told told;
 
@@ -204,45 +223,87 @@ bool RecordProblem(const DataFileProblem& problem, SaveAsk) {
     told.Paths.emplace_back(problem.Path);
     const bool retry = told.Retry;
     told.Retry = false;
+    if (told.WhileOpen) std::exchange(told.WhileOpen, nullptr)();
     return retry;
 }
 
-TEST_F(ScheduleStoreTest, ChangesAreSavedAtOnceAndAFailureIsToldOnce) {
-    told = Told{};
-    ScheduleListLoad(Shared.Schedules);
-    StartSavingChanges(RecordProblem);
-    ScheduleListAdd(Shared.Schedules, NewRecord(3));
-    ASSERT_TRUE(SaveChangesNow(SaveAsk::OncePerProblem));
+class ChangeSaverTest : public ScheduleStoreTest {
+protected:
+    void SetUp() override {
+        ScheduleStoreTest::SetUp();
+        told = Told{};
+        RemoveFile(ini_);
+        options_.LoadFrom(std::wstring(ini_.begin(), ini_.end()).c_str());
+        ScheduleListLoad(schedules_);
+        saver_.Start(RecordProblem);
+    }
+    void TearDown() override {
+        RemoveFile(ini_);
+        ScheduleStoreTest::TearDown();
+    }
+
+    const std::string ini_ = folder_ + "\\saver_test.ini";
+    TOptions options_;
+    ScheduleListHolder schedules_;
+    ChangeSaver saver_{options_, schedules_};
+};
+
+TEST_F(ChangeSaverTest, ChangesAreSavedAtOnceAndAFailureIsToldOnce) {
+    ScheduleListAdd(schedules_, NewRecord(3));
+    ASSERT_TRUE(saver_.SaveNow(SaveAsk::OncePerProblem));
     EXPECT_EQ(ReadWholeFile(file_).size(), 24u);
 
     SetFileAttributesA(file_.c_str(), FILE_ATTRIBUTE_READONLY);
-    ScheduleListAdd(Shared.Schedules, NewRecord(4));
-    EXPECT_FALSE(SaveChangesNow(SaveAsk::OncePerProblem));
-    EXPECT_FALSE(SaveChangesNow(SaveAsk::OncePerProblem));
+    ScheduleListAdd(schedules_, NewRecord(4));
+    EXPECT_FALSE(saver_.SaveNow(SaveAsk::OncePerProblem));
+    EXPECT_FALSE(saver_.SaveNow(SaveAsk::OncePerProblem));
     ASSERT_EQ(told.Problems.size(), 1u);  // once, not at every attempt
     EXPECT_FALSE(told.Problems[0].Reading);
     EXPECT_EQ(told.Problems[0].Reason, static_cast<DWORD>(ERROR_ACCESS_DENIED));
     EXPECT_EQ(told.Paths[0], testing::WideExeDirectory() + L"cvdata\\cvsche.dat");
     // At exit every failure asks: Retry tries again, Cancel gives up.
     told.Retry = true;
-    EXPECT_FALSE(SaveChangesNow(SaveAsk::UntilAnswered));
+    EXPECT_FALSE(saver_.SaveNow(SaveAsk::UntilAnswered));
     EXPECT_EQ(told.Problems.size(), 3u);
+    EXPECT_TRUE(told.Problems[2].Again);  // the Retry that failed again is told so
     SetFileAttributesA(file_.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_TRUE(SaveChangesNow(SaveAsk::OncePerProblem));
+    EXPECT_TRUE(saver_.SaveNow(SaveAsk::OncePerProblem));
     EXPECT_EQ(ReadWholeFile(file_).size(), 48u);
 
     // Held at start-up: told as unreadable, and the file stays byte for byte.
     const std::string old = ReadWholeFile(file_);
     {
         const UniqueHandle held = HoldWithoutSharing(file_);
-        ScheduleListLoad(Shared.Schedules);
-        ScheduleListAdd(Shared.Schedules, NewRecord(9));
-        EXPECT_FALSE(SaveChangesNow(SaveAsk::OncePerProblem));
+        ScheduleListLoad(schedules_);
+        ScheduleListAdd(schedules_, NewRecord(9));
+        EXPECT_FALSE(saver_.SaveNow(SaveAsk::OncePerProblem));
     }
     ASSERT_EQ(told.Problems.size(), 4u);
     EXPECT_TRUE(told.Problems[3].Reading);
     EXPECT_EQ(ReadWholeFile(file_), old);
-    ScheduleListClear(Shared.Schedules);
+    ScheduleListClear(schedules_);
+}
+
+// A settings file that cannot be written, with its message open: an edit of
+// the schedules meanwhile still reaches the disk, and no second message opens.
+TEST_F(ChangeSaverTest, AnOpenMessageNeverHoldsUpTheOtherFile) {
+    WriteWholeFile(ini_, "[CVOption]\r\nShowHelp=1\r\n");
+    SetFileAttributesA(ini_.c_str(), FILE_ATTRIBUTE_READONLY);
+    options_.LoadFrom(std::wstring(ini_.begin(), ini_.end()).c_str());
+    options_.PersonSet(&TOptions::ShowHelp, 0);
+    std::string onDiskWhileOpen;
+    told.WhileOpen = [&] {
+        ScheduleListAdd(schedules_, NewRecord(7));
+        options_.PersonSet(&TOptions::FormIndex, 1);
+        saver_.SaveNow(SaveAsk::OncePerProblem);  // as the coalescing timer does inside the message's loop
+        onDiskWhileOpen = ReadWholeFile(file_);
+    };
+    EXPECT_FALSE(saver_.SaveNow(SaveAsk::OncePerProblem));
+    EXPECT_EQ(onDiskWhileOpen, ReadWholeFile(file_));
+    EXPECT_EQ(onDiskWhileOpen.size(), 24u);
+    ASSERT_EQ(told.Problems.size(), 1u);
+    EXPECT_EQ(told.Paths[0], testing::WideExeDirectory() + L"cvdata\\saver_test.ini");
+    SetFileAttributesA(ini_.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "controls.h"
 #include "list_view.h"
 #include "options.h"
-#include "palm_desktop_fixture.h"
+#include "run_fixture.h"
 #include "recording_ui.h"
 #include "schedule_form.h"
 #include "shared_lists.h"
@@ -37,23 +37,21 @@ Items ListBoxItems(HWND list) {
 // The user page in a host window, against the demo Palm Desktop (users
 // 1001 Alice Martin, 1002 Bob Lee, profile 1003 Travel). The name dialog
 // gets each name of `typed_` in turn followed by OK, then Cancel if still open.
-class UserFormTest : public testing::PalmDesktopTest {
+class UserFormTest : public testing::RunTest {
 protected:
     void SetUp() override {
-        PalmDesktopTest::SetUp();
-        Options = TOptions{};
+        RunTest::SetUp();
         host_ = CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 300, 460, nullptr, nullptr, nullptr, nullptr);
         ui_.OnModal = [this](HWND dialog) { AnswerDialog(dialog); };
     }
     void TearDown() override {
         page_.reset();
         DestroyWindow(host_);
-        UserListFree(Shared.Users);
-        PalmDesktopTest::TearDown();
+        RunTest::TearDown();
     }
 
     TfrmUM& Open() {
-        page_ = std::make_unique<TfrmUM>(host_);
+        page_ = std::make_unique<TfrmUM>(host_, run_);
         page_->SetUsersChangedHandler([this] { ++changes_; });
         return *page_;
     }
@@ -117,7 +115,7 @@ TEST_F(UserFormTest, RenameChangesOnlyWhatWasChanged) {
     Open();
     auto ghost = std::make_unique<UserRecord>();  // a record without a user ID is renamed in add mode
     std::snprintf(ghost->UserName, sizeof ghost->UserName, "Ghost");
-    Shared.Users->Records.push_back(std::move(ghost));
+    run_.Lists.Users->Records.push_back(std::move(ghost));
     SetState("User 1001", "Name", "Changed Elsewhere");
     const struct {
         int item;
@@ -167,7 +165,7 @@ TEST_F(UserFormTest, DeleteAsksAndRemovesOnlyOnOk) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.question);
         SetState(c.profiles ? "User 1003" : "User 1002", "Name", c.name);
-        UserListFree(Shared.Users);
+        UserListFree(run_.Lists.Users, run_.Palm);
         Open();
         ui_.Messages.clear();
         changes_ = 0;
@@ -215,9 +213,8 @@ class UserPagesTest : public UserFormTest {
 protected:
     void SetUp() override {
         UserFormTest::SetUp();
-        Shared.Schedules = std::make_unique<ScheduleList>();
-        conduits_ = std::make_unique<TfrmCM>(host_);
-        schedule_ = std::make_unique<TfrmSche>(host_);
+        conduits_ = std::make_unique<TfrmCM>(host_, run_);
+        schedule_ = std::make_unique<TfrmSche>(host_, run_);
         Open().SetUsersChangedHandler([this] {
             conduits_->UsersChanged();
             schedule_->UsersChanged();
@@ -226,7 +223,6 @@ protected:
     void TearDown() override {
         schedule_.reset();
         conduits_.reset();
-        Shared.Schedules.reset();
         UserFormTest::TearDown();
     }
     static void Choose(HWND chooser, int index) {

@@ -23,11 +23,11 @@ protected:
         combo_ = CreateWindowExA(0, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(combo_, nullptr);
-        list_ = UserListCreate();
+        list_ = UserListCreate(palm_);
     }
     void TearDown() override {
         DestroyWindow(combo_);
-        UserListFree(list_);
+        UserListFree(list_, palm_);
         PalmDesktopTest::TearDown();
     }
 
@@ -48,29 +48,29 @@ TEST_F(UserListWindowsTest, FillsTheChooserWithUsersAndProfiles) {
 
 TEST_F(UserListWindowsTest, AChooserNeverReachesADeletedUsersRecord) {
     FillUserCombo(list_.get(), combo_);
-    ASSERT_EQ(UserListDelete(*list_, 1002), 1);
+    ASSERT_EQ(UserListDelete(*list_, palm_.UserData.Entries, 1002), 1);
     EXPECT_EQ(UserComboRecord(combo_, 1, list_.get()), nullptr);  // Bob's item stays until the chooser is refilled
-    ASSERT_EQ(UserListAdd(*list_, "Dora", ukUser), 1);
+    ASSERT_EQ(UserListAdd(*list_, palm_.UserData.Entries, "Dora", ukUser), 1);
     EXPECT_EQ(UserComboRecord(combo_, 1, list_.get()), nullptr);  // not even when a new record takes its memory
     EXPECT_EQ(UserComboRecord(combo_, 0, list_.get())->UserID, 1001u);
 }
 
 TEST_F(UserListWindowsTest, AddDeleteAndRenameGoThroughUserData) {
-    ASSERT_EQ(UserListAdd(*list_, "Carol", ukProfile), 1);
+    ASSERT_EQ(UserListAdd(*list_, palm_.UserData.Entries, "Carol", ukProfile), 1);
     ASSERT_EQ(UserListCount(list_.get()), 4);
     EXPECT_EQ(UserListAt(list_.get(), 3)->UserID, 1004u);
     EXPECT_EQ(UserListAt(list_.get(), 3)->IsProfile, 1);
     EXPECT_EQ(State("User 1004", "Name"), "Carol");
 
-    EXPECT_EQ(UserListAdd(*list_, "alice martin", ukUser), 0);  // User Data refuses a name in use
-    EXPECT_EQ(UserListAdd(*list_, "", ukUser), 0);
+    EXPECT_EQ(UserListAdd(*list_, palm_.UserData.Entries, "alice martin", ukUser), 0);  // User Data refuses a name in use
+    EXPECT_EQ(UserListAdd(*list_, palm_.UserData.Entries, "", ukUser), 0);
     EXPECT_EQ(UserListCount(list_.get()), 4);
 
-    EXPECT_EQ(UserListRename(*list_, 1001, "ALICE MARTIN"), 1);
+    EXPECT_EQ(UserListRename(*list_, palm_.UserData.Entries, 1001, "ALICE MARTIN"), 1);
     EXPECT_EQ(State("User 1001", "Name"), "ALICE MARTIN");
 
-    EXPECT_EQ(UserListDelete(*list_, 1002), 1);
-    EXPECT_EQ(UserListDelete(*list_, 1002), 0);
+    EXPECT_EQ(UserListDelete(*list_, palm_.UserData.Entries, 1002), 1);
+    EXPECT_EQ(UserListDelete(*list_, palm_.UserData.Entries, 1002), 0);
     EXPECT_EQ(State("Users", "IDs"), "1001,1003,1004");
     EXPECT_EQ(UserListCount(list_.get()), 3);
 }

@@ -16,10 +16,9 @@
 #include "fixture.h"
 #include "form.h"
 #include "main_form.h"
-#include "options.h"
 #include "remind_form.h"
 #include "schedule_form.h"
-#include "shared_lists.h"
+#include "run_state.h"
 #include "user_form.h"
 #include "user_props_form.h"
 
@@ -47,20 +46,20 @@ void PumpFor(DWORD milliseconds) {
     }
 }
 
-void ShowReminder(const DueUsers& users, DWORD milliseconds) {
-    TfrmRemind reminder(nullptr);
+void ShowReminder(RunState& run, const DueUsers& users, DWORD milliseconds) {
+    TfrmRemind reminder(nullptr, run);
     reminder.SetDueUsers(&users);
     ShowWindow(reminder.Handle(), SW_SHOW);
     PumpFor(milliseconds);
 }
 
-void ShowSchedulePage(DWORD milliseconds) {
+void ShowSchedulePage(RunState& run, DWORD milliseconds) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     const std::string desktop = std::string(temp) + "Gallery Palm Desktop";
     palmsim::CreatePalmDesktop(desktop, palmsim::DesktopKind::Demo);
     palmsim::RegisterDesktopPath(desktop);
-    Shared.Schedules = std::make_unique<ScheduleList>();
+    run.Lists.Schedules = std::make_unique<ScheduleList>();
     auto weekly = std::make_unique<ScheduleRecord>();
     std::memset(weekly.get(), 0, sizeof(ScheduleRecord));
     weekly->UserID = 1001;
@@ -68,22 +67,22 @@ void ShowSchedulePage(DWORD milliseconds) {
     weekly->Param = 4;
     std::memcpy(weekly->SyncTime, "1930", 5);
     std::memcpy(weekly->SyncDate, "20261211", 9);
-    ScheduleListAdd(Shared.Schedules, std::move(weekly));
+    ScheduleListAdd(run.Lists.Schedules, std::move(weekly));
     {
         PageHost host;
-        TfrmSche page(host.Handle());
+        TfrmSche page(host.Handle(), run);
         ShowWindow(page.Handle(), SW_SHOW);
         ShowWindow(host.Handle(), SW_SHOW);
         PumpFor(milliseconds);
     }
-    UserListFree(Shared.Users);
+    UserListFree(run.Lists.Users, run.Palm);
     palmsim::UnregisterDesktopPath();
 }
 
 // A demo Palm Desktop made the current directory, as start-up does, for the
 // length of `show`.
 template <typename Show>
-void WithDemoDesktop(Show show) {
+void WithDemoDesktop(RunState& run, Show show) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     const std::string desktop = std::string(temp) + "Gallery Palm Desktop";
@@ -91,40 +90,40 @@ void WithDemoDesktop(Show show) {
     palmsim::RegisterDesktopPath(desktop);
     SetCurrentDirectoryA(desktop.c_str());
     show();
-    UserListFree(Shared.Users);
+    UserListFree(run.Lists.Users, run.Palm);
     SetCurrentDirectoryA(temp);
     palmsim::UnregisterDesktopPath();
 }
 
 template <typename Page>
-void ShowPage(const char* caption, int width, DWORD milliseconds) {
-    WithDemoDesktop([&] {
+void ShowPage(RunState& run, const char* caption, int width, DWORD milliseconds) {
+    WithDemoDesktop(run, [&] {
         PageHost host(caption, width);
-        Page page(host.Handle());
+        Page page(host.Handle(), run);
         ShowWindow(page.Handle(), SW_SHOW);
         ShowWindow(host.Handle(), SW_SHOW);
         PumpFor(milliseconds);
     });
 }
 
-void ShowNameDialog(DWORD milliseconds) {
-    WithDemoDesktop([&] {
-        Shared.Users = UserListCreate();
-        TfrmUsrProp dialog(nullptr);
-        dialog.Prepare(UserListAt(Shared.Users.get(), 0), ukUser);
+void ShowNameDialog(RunState& run, DWORD milliseconds) {
+    WithDemoDesktop(run, [&] {
+        run.Lists.Users = UserListCreate(run.Palm);
+        TfrmUsrProp dialog(nullptr, run);
+        dialog.Prepare(UserListAt(run.Lists.Users.get(), 0), ukUser);
         ShowWindow(dialog.Handle(), SW_SHOW);
         PumpFor(milliseconds);
     });
 }
 
 // The main window on page `page` (0 introduction to 3 schedule), shown as on the first start.
-void ShowMainWindow(int32_t page, DWORD milliseconds) {
-    WithDemoDesktop([&] {
-        Shared.Schedules = std::make_unique<ScheduleList>();
-        Options.ShowHelp = page == 0 ? 1 : 0;
-        Options.FormIndex = page;
-        Options.Hide = 0;
-        TfrmMain main;
+void ShowMainWindow(RunState& run, int32_t page, DWORD milliseconds) {
+    WithDemoDesktop(run, [&] {
+        run.Lists.Schedules = std::make_unique<ScheduleList>();
+        run.Options.ShowHelp = page == 0 ? 1 : 0;
+        run.Options.FormIndex = page;
+        run.Options.Hide = 0;
+        TfrmMain main(run);
         PumpFor(milliseconds);
     });
 }
@@ -158,26 +157,27 @@ int main(int argc, char** argv) {
     }
     const DWORD milliseconds = argc > 2 ? static_cast<DWORD>(std::atoi(argv[2])) * 1000u : 4000u;
     App().Initialize("Corvane V1.2");
-    Options.RemindSec = 30;
+    RunState run;
+    run.Options.RemindSec = 30;
     if (std::strcmp(argv[1], "remind-one") == 0) {
-        ShowReminder({{"Alice Martin", 1001}}, milliseconds);
+        ShowReminder(run, {{"Alice Martin", 1001}}, milliseconds);
     } else if (std::strcmp(argv[1], "remind-several") == 0) {
-        Options.RemindDetail = 1;
-        ShowReminder({{"Alice Martin", 1001}, {"Bob Lee", 1002}, {"Travel", 1003}}, milliseconds);
+        run.Options.RemindDetail = 1;
+        ShowReminder(run, {{"Alice Martin", 1001}, {"Bob Lee", 1002}, {"Travel", 1003}}, milliseconds);
     } else if (std::strcmp(argv[1], "schedule") == 0) {
-        ShowSchedulePage(milliseconds);
+        ShowSchedulePage(run, milliseconds);
     } else if (std::strcmp(argv[1], "conduits") == 0) {
-        ShowPage<TfrmCM>("Conduit Management", 295, milliseconds);
+        ShowPage<TfrmCM>(run, "Conduit Management", 295, milliseconds);
     } else if (std::strcmp(argv[1], "users") == 0) {
-        ShowPage<TfrmUM>("User Management", 285, milliseconds);
+        ShowPage<TfrmUM>(run, "User Management", 285, milliseconds);
     } else if (std::strcmp(argv[1], "user-props") == 0) {
-        ShowNameDialog(milliseconds);
+        ShowNameDialog(run, milliseconds);
     } else if (std::strncmp(argv[1], "main-", 5) == 0) {
         const char* const pages[] = {"main-intro", "main-conduits", "main-users", "main-schedule"};
         int32_t page = 0;
         while (page < 4 && std::strcmp(argv[1], pages[page]) != 0) ++page;
         if (page == 4) return 2;
-        ShowMainWindow(page, milliseconds);
+        ShowMainWindow(run, page, milliseconds);
     } else if (std::strcmp(argv[1], "about") == 0) {
         ShowAboutBox(milliseconds);
     } else {

@@ -16,7 +16,7 @@
 #include "product.h"
 #include "remind_form.h"
 #include "schedule_form.h"
-#include "shared_lists.h"
+#include "run_state.h"
 #include "user_form.h"
 #include "user_props_form.h"
 
@@ -50,11 +50,11 @@ inline std::vector<HWND> ChildWindows(HWND form) {
 // owned by it (a dialog).
 struct WindowBuilder {
     const char* Name;
-    std::unique_ptr<Form> (*Build)(HWND host);
+    std::unique_ptr<Form> (*Build)(HWND host, RunState& run);
 };
 
-inline std::unique_ptr<Form> Reminder(HWND host, const DueUsers& users) {
-    auto reminder = std::make_unique<TfrmRemind>(host);
+inline std::unique_ptr<Form> Reminder(HWND host, RunState& run, const DueUsers& users) {
+    auto reminder = std::make_unique<TfrmRemind>(host, run);
     reminder->SetDueUsers(&users);
     return reminder;
 }
@@ -62,25 +62,25 @@ inline std::unique_ptr<Form> Reminder(HWND host, const DueUsers& users) {
 inline const DueUsers kOneUser = {{"Alice Martin", 1001}};
 inline const DueUsers kSeveralUsers = {{"Alice Martin", 1001}, {"Bob Lee", 1002}, {"Travel", 1003}};
 
-inline std::unique_ptr<Form> NameDialog(HWND host) {
-    auto dialog = std::make_unique<TfrmUsrProp>(host);
-    dialog->Prepare(UserListAt(Shared.Users.get(), 0), ukUser);
+inline std::unique_ptr<Form> NameDialog(HWND host, RunState& run) {
+    auto dialog = std::make_unique<TfrmUsrProp>(host, run);
+    dialog->Prepare(UserListAt(run.Lists.Users.get(), 0), ukUser);
     return dialog;
 }
 
 inline const WindowBuilder kWindows[] = {
-    {"reminder, one user", [](HWND host) { return Reminder(host, kOneUser); }},
-    {"reminder, several users", [](HWND host) { return Reminder(host, kSeveralUsers); }},
-    {"schedule page", [](HWND host) -> std::unique_ptr<Form> { return std::make_unique<TfrmSche>(host); }},
-    {"conduit page", [](HWND host) -> std::unique_ptr<Form> { return std::make_unique<TfrmCM>(host); }},
-    {"user page", [](HWND host) -> std::unique_ptr<Form> { return std::make_unique<TfrmUM>(host); }},
+    {"reminder, one user", [](HWND host, RunState& run) { return Reminder(host, run, kOneUser); }},
+    {"reminder, several users", [](HWND host, RunState& run) { return Reminder(host, run, kSeveralUsers); }},
+    {"schedule page", [](HWND host, RunState& run) -> std::unique_ptr<Form> { return std::make_unique<TfrmSche>(host, run); }},
+    {"conduit page", [](HWND host, RunState& run) -> std::unique_ptr<Form> { return std::make_unique<TfrmCM>(host, run); }},
+    {"user page", [](HWND host, RunState& run) -> std::unique_ptr<Form> { return std::make_unique<TfrmUM>(host, run); }},
     {"name dialog", NameDialog},
-    {"introduction page", [](HWND host) -> std::unique_ptr<Form> { return std::make_unique<TfrmIntro>(host); }},
-    {"about box", [](HWND host) -> std::unique_ptr<Form> { return std::make_unique<TfrmAbout>(host); }},
-    // Last: the main window frees the shared user list when it goes.
-    {"main window", [](HWND) -> std::unique_ptr<Form> {
+    {"introduction page", [](HWND host, RunState& run) -> std::unique_ptr<Form> { return std::make_unique<TfrmIntro>(host, run); }},
+    {"about box", [](HWND host, RunState&) -> std::unique_ptr<Form> { return std::make_unique<TfrmAbout>(host); }},
+    // Last: the main window frees the run's user list when it goes.
+    {"main window", [](HWND, RunState& run) -> std::unique_ptr<Form> {
          App().Initialize(kAppTitle);
-         auto main = std::make_unique<TfrmMain>();
+         auto main = std::make_unique<TfrmMain>(run);
          // Every page, each in the main window's frame for pages.
          main->sbtnCMClick();
          main->sbtnUMClick();
