@@ -14,20 +14,26 @@ namespace {
 UiServices realServices;
 UiServices* current = &realServices;
 
+// Owned by a window of the program, a message cannot be covered by any other
+// of its windows; with every window hidden, it comes to the front by itself.
+HWND QuestionOwnerAndType(HWND owner, UINT* type) {
+    HWND shown = App().QuestionOwner(owner);
+    if (shown == nullptr || !IsWindowVisible(shown)) *type |= MB_SETFOREGROUND;
+    return shown;
+}
+
 }  // namespace
 
 int UiServices::ShowMessage(HWND owner, const char* text, const char* caption, UINT type) {
     const NestedLoop loop;
-    // Owned by a window of the program, no other of its windows can cover it;
-    // with every window hidden, it comes to the front by itself.
-    HWND shownOwner = App().QuestionOwner(owner);
-    if (shownOwner == nullptr || !IsWindowVisible(shownOwner)) type |= MB_SETFOREGROUND;
+    HWND shownOwner = QuestionOwnerAndType(owner, &type);
     return MessageBoxA(shownOwner, text, caption, type);
 }
 
 int UiServices::ShowMessageW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) {
     const NestedLoop loop;
-    return MessageBoxW(owner, text, caption, type);
+    HWND shownOwner = QuestionOwnerAndType(owner, &type);
+    return MessageBoxW(shownOwner, text, caption, type);
 }
 
 void UiServices::Beep(UINT type) { MessageBeep(type); }
