@@ -156,7 +156,6 @@ TfrmMain::TfrmMain(RunEvents events) : runEvents_(std::move(events)) {
     // Reminders come from start-up on, whichever page is open.
     FSync = std::make_unique<SyncCheck>(Handle(), ProcessStartTime());
     FSync->SetSchedulesMoved([this] { SchedulesMoved(); });
-    StartTimer(SyncCheck::kSyncTimer, SyncCheck::kSyncInterval);
     FormCreate();
 }
 

@@ -14,6 +14,7 @@
 #include "schedule_display.h"
 #include "ui_services.h"
 #include "shared_lists.h"
+#include "sync_check.h"
 #include "user_combo.h"
 
 namespace corvane {
@@ -27,6 +28,13 @@ constexpr int kGroupX = 16;
 constexpr int kGroupY = 56;
 
 using Id = TfrmSche::ControlId;
+
+// A schedule changed: on disk soon, and the reminders' timer, which the main
+// window runs, armed anew for it.
+void ScheduleChanged(HWND page) {
+    DataChanged();
+    PostMessageA(GetAncestor(page, GA_ROOT), SyncCheck::kCheckNow, 0, 0);
+}
 
 const ControlSpec kControls[] = {
     {ControlKind::Label, Id::idLblUser, 16, 24, 75, 13, "Select User :"},
@@ -132,7 +140,7 @@ void TfrmSche::cbxUserChange() {
         WriteDateText({now.Year, now.Month, now.Day}, created->SyncDate);
         record = created.get();
         if (ScheduleListAdd(Shared.Schedules, std::move(created)) == 0) return;
-        DataChanged();
+        ScheduleChanged(Handle());
     }
     const ScheduleRecord shown = *record;
     switch (shown.Kind) {
@@ -176,7 +184,7 @@ void TfrmSche::rbtnDailyClick() {
     if (ScheduleRecord* record = SelectedRecord()) {
         record->Kind = skDaily;
         record->Param = 0;
-        DataChanged();
+        ScheduleChanged(Handle());
     }
 }
 
@@ -187,7 +195,7 @@ void TfrmSche::rbtnWeeklyClick() {
     if (record->Kind != skWeekly) {
         record->Kind = skWeekly;
         record->Param = 0;
-        DataChanged();
+        ScheduleChanged(Handle());
     }
     ComboSelect(Control(Id::idCbxDay), record->Param);
 }
@@ -199,7 +207,7 @@ void TfrmSche::rbtnRandomClick() {
     if (record->Kind != skEveryNDays) {
         record->Kind = skEveryNDays;
         record->Param = 2;
-        DataChanged();
+        ScheduleChanged(Handle());
     }
     ShowDays(record->Param);
 }
@@ -209,7 +217,7 @@ void TfrmSche::rbtnNothingClick() {
     if (ScheduleRecord* record = SelectedRecord()) {
         record->Kind = skNothing;
         record->Param = 0;
-        DataChanged();
+        ScheduleChanged(Handle());
     }
 }
 
@@ -217,7 +225,7 @@ void TfrmSche::cbxDayChange() {
     ScheduleRecord* record = SelectedRecord();
     if (record == nullptr || record->Kind != skWeekly) return;
     record->Param = static_cast<int16_t>(ComboSelection(Control(Id::idCbxDay)));
-    DataChanged();
+    ScheduleChanged(Handle());
 }
 
 void TfrmSche::edtDaysChange() {
@@ -226,7 +234,7 @@ void TfrmSche::edtDaysChange() {
     // The 16-bit field keeps the low 16 bits of larger values.
     const auto value = static_cast<uint32_t>(ParseDecimal(TextOf(Control(Id::idEdtDays)).c_str()));
     record->Param = static_cast<int16_t>(static_cast<uint16_t>(value & 0xFFFFu));
-    DataChanged();
+    ScheduleChanged(Handle());
 }
 
 void TfrmSche::dtpTimeChange() {
@@ -234,7 +242,7 @@ void TfrmSche::dtpTimeChange() {
     if (record == nullptr) return;
     const SYSTEMTIME time = PickerTime(Control(Id::idDtpTime));
     WriteTimeText(time.wHour, time.wMinute, record->SyncTime);
-    DataChanged();
+    ScheduleChanged(Handle());
 }
 
 void TfrmSche::dtpDateChange() {
@@ -242,7 +250,7 @@ void TfrmSche::dtpDateChange() {
     if (record == nullptr) return;
     const SYSTEMTIME date = PickerTime(Control(Id::idDtpDate));
     WriteDateText({date.wYear, date.wMonth, date.wDay}, record->SyncDate);
-    DataChanged();
+    ScheduleChanged(Handle());
 }
 
 void TfrmSche::lblSyncNowClick() {

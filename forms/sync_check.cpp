@@ -15,8 +15,23 @@
 #include "ui_services.h"
 
 namespace corvane {
+namespace {
 
-SyncCheck::SyncCheck(HWND owner, const LocalTime& start) : owner_(owner), tracker_(start), session_(owner) {}
+// A schedule file that could not be read may be read at any change; what it
+// brings is looked at within the minute until it has been read.
+constexpr UINT kUnreadFileWaitMs = 60 * 1000;
+
+}  // namespace
+
+SyncCheck::SyncCheck(HWND owner, const LocalTime& start, RunningClock running)
+    : owner_(owner), running_(std::move(running)), tracker_(start), session_(owner) {
+    AskSession();
+    ArmTimer();
+}
+
+SyncCheck::~SyncCheck() { KillTimer(owner_, kSyncTimer); }
+
+ClockReading SyncCheck::Now() const { return {Ui().Now(), running_()}; }
 
 DueUsers SyncCheck::NamesOf(const std::vector<uint32_t>& due) const {
     // The names come from User Data, which the user list binds: made here
@@ -32,13 +47,31 @@ DueUsers SyncCheck::NamesOf(const std::vector<uint32_t>& due) const {
 
 void SyncCheck::CheckSchedules() {
     FollowClock();
-    if (!UserPresence().Attended()) return;
-    const uint64_t moves = tracker_.Moves();
-    // What is reminded of waits for its answer from here on, so that a tick
-    // inside the reminder's loop reminds only of what came due later.
-    const std::vector<uint32_t> due = tracker_.Check(Shared.Schedules, Ui().Now());
-    if (!due.empty()) Remind(due);
-    if (tracker_.Moves() != moves) SchedulesMoved();
+    if (lockAsked_ && UserPresence().Locked) AskSession();
+    if (UserPresence().Attended()) {
+        const uint64_t moves = tracker_.Moves();
+        // What is reminded of waits for its answer from here on, so that a
+        // check inside the reminder's loop reminds only of what came due later.
+        const std::vector<uint32_t> due = tracker_.Check(Shared.Schedules, Now());
+        if (!due.empty()) Remind(due);
+        if (tracker_.Moves() != moves) SchedulesMoved();
+    }
+    ArmTimer();
+}
+
+void SyncCheck::ArmTimer() {
+    const ClockReading now = Now();
+    const NextDue next = tracker_.Arm(Shared.Schedules);
+    // No one there: only the clock is looked at, hourly; their return checks at once.
+    UINT wait = kLongestWaitMs;
+    if (UserPresence().Attended()) {
+        SYSTEMTIME local;
+        GetLocalTime(&local);
+        const int32_t intoMinute = local.wSecond * 1000 + local.wMilliseconds;
+        wait = TimerWaitMs(next, {MinuteNumberOf(now.Local), intoMinute, now.RunningMs, LocalOffsetMinutesAfter});
+    }
+    if (Shared.Schedules && Shared.Schedules->Load == FileLoad::Unreadable) wait = std::min(wait, kUnreadFileWaitMs);
+    SetTimer(owner_, kSyncTimer, wait, nullptr);
 }
 
 void SyncCheck::Remind(const std::vector<uint32_t>& due) {
@@ -55,13 +88,13 @@ void SyncCheck::Remind(const std::vector<uint32_t>& due) {
         delay = reminder.AnswerDelay();
     }
     // Closed with its close box, or a user with no name to show: this occurrence passes.
-    const LocalTime now = Ui().Now();
+    const ClockReading now = Now();
     for (uint32_t userId : due) {
         const bool shown = std::any_of(named.begin(), named.end(), [userId](const DueUser& user) { return user.UserID == userId; });
         if (shown && answered && answer == TfrmRemind::chDelay) {
             tracker_.RemindAgain(Shared.Schedules, userId, now, delay);
         } else {
-            tracker_.Settle(Shared.Schedules, userId, now);
+            tracker_.Settle(Shared.Schedules, userId, now.Local);
         }
     }
 }
@@ -75,6 +108,7 @@ void SyncCheck::PowerChanged(WPARAM event) {
     // A wake by itself (PBT_APMRESUMEAUTOMATIC alone) is for maintenance:
     // reminders wait until a person is there (PBT_APMRESUMESUSPEND).
     if (event == PBT_APMSUSPEND) UserPresence().Asleep = true;
+    if (event == PBT_APMRESUMEAUTOMATIC) ArmTimer();
     if (event == PBT_APMRESUMESUSPEND) {
         UserPresence().Asleep = false;
         CheckSoon();
@@ -87,10 +121,18 @@ void SyncCheck::SessionChanged(WPARAM event) {
         case WTS_CONSOLE_DISCONNECT:
         case WTS_REMOTE_DISCONNECT:
             UserPresence().Locked = true;
+            lockAsked_ = false;
             break;
         case WTS_SESSION_UNLOCK:
             // Whoever unlocked the session is there, whatever the power events said.
             UserPresence() = Presence{};
+            lockAsked_ = false;
+            CheckSoon();
+            break;
+        case WTS_CONSOLE_CONNECT:
+        case WTS_REMOTE_CONNECT:
+            // Connected again: to a locked session, or straight to the desktop.
+            AskSession();
             CheckSoon();
             break;
         default:
@@ -103,9 +145,16 @@ void SyncCheck::TimeChanged() {
     CheckSoon();
 }
 
+void SyncCheck::AskSession() {
+    const SessionState state = session_.State();
+    UserPresence().Locked = state.Locked || state.Disconnected;
+    lockAsked_ = UserPresence().Locked;
+}
+
 void SyncCheck::FollowClock() {
-    // Every tick asks too, so a change without WM_TIMECHANGE is seen and the
-    // slow drift that time synchronisation corrects never adds up.
+    // Every wake asks too, so a change without WM_TIMECHANGE is seen within
+    // the hour and the slow drift that time synchronisation corrects never
+    // adds up.
     if (!clock_.SetByHand()) return;
     const uint64_t moves = tracker_.Moves();
     tracker_.ClockSetByHand(Shared.Schedules, Ui().Now());
