@@ -278,9 +278,11 @@ private:
     void DueJustBeforeTheChange() {
         if (expected_[7].Open) return;
         ScheduleRecord& record = *ScheduleListAt(schedules_, 7);
+        const ScheduleRecord before = record;
         WriteMinuteNumber(Clock() + 2, record.SyncDate, record.SyncTime);
         record.Kind = skDaily;
-        expected_[7] = ExpectedOf(record, Clock() + 1);
+        // Set to what it already holds, it is still what the program left.
+        if (std::memcmp(&before, &record, sizeof before) != 0) expected_[7] = ExpectedOf(record, Clock() + 1);
         CheckAndArm();
     }
 
@@ -290,6 +292,7 @@ private:
         const auto index = static_cast<int32_t>(Between(0, kUsers - 1));
         if (expected_[index].Open) return;
         ScheduleRecord& record = *ScheduleListAt(schedules_, index);
+        const ScheduleRecord old = record;
         const LocalTime today = ClockAt(Clock());
         const MinuteNumber before = Moment(index);
         record.Kind = static_cast<int16_t>(Between(skDaily, skNothing));
@@ -298,6 +301,7 @@ private:
         WriteTimeText(static_cast<int32_t>(Between(0, 23)), static_cast<int32_t>(Between(0, 59)), record.SyncTime);
         WriteDateText({today.Year, today.Month, today.Day}, record.SyncDate);
         const std::optional<MinuteNumber> delayEnds = expected_[index].DelayEnds;
+        if (std::memcmp(&old, &record, sizeof old) == 0) return CheckAndArm();
         expected_[index] = ExpectedOf(record, Clock() + 1);
         // An edit that leaves the moment where it was keeps a running delay.
         if (Moment(index) == before) expected_[index].DelayEnds = delayEnds;
