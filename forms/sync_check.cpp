@@ -67,8 +67,10 @@ void SyncCheck::ArmTimer() {
     if (UserPresence().Attended()) {
         SYSTEMTIME local;
         GetLocalTime(&local);
+        MinuteNumber minute = MinuteNumberOf(now.Local);
+        if (local.wMinute != now.Local.Minute) ++minute;  // the minute turned between the two readings
         const int32_t intoMinute = local.wSecond * 1000 + local.wMilliseconds;
-        wait = TimerWaitMs(next, {MinuteNumberOf(now.Local), intoMinute, now.RunningMs, LocalOffsetMinutesAfter});
+        wait = TimerWaitMs(next, {minute, intoMinute, now.RunningMs, LocalOffsetMinutesAfter});
     }
     if (Shared.Schedules && Shared.Schedules->Load == FileLoad::Unreadable) wait = std::min(wait, kUnreadFileWaitMs);
     SetTimer(owner_, kSyncTimer, wait, nullptr);
