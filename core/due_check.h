@@ -3,6 +3,7 @@
 // moved forward loses no reminder, and a clock moved back repeats none.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "date_time_text.h"
@@ -37,6 +38,8 @@ public:
     // The clock was set by hand: checking starts afresh at `now`'s minute
     // instead of taking the jump for minutes gone by or to come again.
     void Restart(const LocalTime& now) { checkedThrough_ = MinuteNumberOf(now) - 1; }
+    // Nothing can have fallen due through `minute`: it counts as checked.
+    void PassTo(MinuteNumber minute) { checkedThrough_ = std::max(checkedThrough_, minute); }
     MinuteNumber CheckedThrough() const { return checkedThrough_; }
 
 private:

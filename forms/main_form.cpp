@@ -96,8 +96,11 @@ TfrmMain::TfrmMain(RunState& run, RunEvents events) : run_(run), runEvents_(std:
     // Reminders come from start-up on, whichever page is open.
     FSync = std::make_unique<SyncCheck>(Handle(), ProcessStartTime(), run_);
     FSync->SetSchedulesMoved([this] { SchedulesMoved(); });
-    run_.Saver.SetSchedulesReread([this] { SchedulesMoved(); });
-    StartTimer(SyncCheck::kSyncTimer, SyncCheck::kSyncInterval);
+    // Schedules read late (the file was unreadable) may fall due sooner: the page shows them, the timer is armed anew.
+    run_.Saver.SetSchedulesReread([this] {
+        SchedulesMoved();
+        PostMessageA(Handle(), SyncCheck::kCheckNow, 0, 0);
+    });
     FormCreate();
 }
 

@@ -13,6 +13,7 @@
 #include "schedule_display.h"
 #include "ui_services.h"
 #include "run_state.h"
+#include "sync_check.h"
 #include "user_combo.h"
 
 namespace corvane {
@@ -132,6 +133,7 @@ void TfrmSche::cbxUserChange() {
         record = created.get();
         if (ScheduleListAdd(run_.Lists.Schedules, std::move(created)) == 0) return;
         run_.Saver.DataChanged();
+        ArmReminders();
     }
     const ScheduleRecord shown = *record;
     switch (shown.Kind) {
@@ -254,8 +256,13 @@ void TfrmSche::dtpDateChange() {
 
 void TfrmSche::Edited(const ScheduleRecord& before, const ScheduleRecord& after) {
     // The page's own showing of a record changes nothing, and is no edit.
-    if (std::memcmp(&before, &after, sizeof before) != 0) run_.PersonEditedSchedule(after.UserID);
+    if (std::memcmp(&before, &after, sizeof before) == 0) return;
+    run_.PersonEditedSchedule(after.UserID);
+    ArmReminders();
 }
+
+// The reminders' timer, which the main window runs, is armed anew for a changed schedule.
+void TfrmSche::ArmReminders() const { PostMessageA(GetAncestor(Handle(), GA_ROOT), SyncCheck::kCheckNow, 0, 0); }
 
 void TfrmSche::lblSyncNowClick() {
     if (const UserRecord* user = SelectedUser()) ShowSyncLog(run_.Palm, user->UserID);

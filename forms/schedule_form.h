@@ -57,6 +57,7 @@ private:
     void ShowDays(int16_t days);
     // The person changed the chosen user's schedule from `before` to `after`.
     void Edited(const ScheduleRecord& before, const ScheduleRecord& after);
+    void ArmReminders() const;
 
     RunState& run_;
 };

@@ -13,9 +13,15 @@
 #include "ui_services.h"
 
 namespace corvane {
+SyncCheck::SyncCheck(HWND owner, const LocalTime& start, RunState& run, RunningClock running)
+    : owner_(owner), run_(run), running_(std::move(running)), tracker_(start), session_(owner) {
+    AskSession();
+    ArmTimer();
+}
 
-SyncCheck::SyncCheck(HWND owner, const LocalTime& start, RunState& run)
-    : owner_(owner), run_(run), tracker_(start), session_(owner) {}
+SyncCheck::~SyncCheck() { KillTimer(owner_, kSyncTimer); }
+
+ClockReading SyncCheck::Now() const { return {Ui().Now(), running_()}; }
 
 DueUsers SyncCheck::NamesOf(const std::vector<uint32_t>& due) const {
     // The names come from User Data, which the user list binds: made here
@@ -31,13 +37,32 @@ DueUsers SyncCheck::NamesOf(const std::vector<uint32_t>& due) const {
 
 void SyncCheck::CheckSchedules() {
     FollowClock();
-    if (!run_.UserPresence.Attended()) return;
-    const uint64_t moves = tracker_.Moves();
-    // What is reminded of waits for its answer from here on, so that a tick
-    // inside the reminder's loop reminds only of what came due later.
-    const std::vector<uint32_t> due = tracker_.Check(run_.Lists.Schedules, Ui().Now());
-    if (!due.empty()) Remind(due);
-    if (tracker_.Moves() != moves) SchedulesMoved();
+    if (lockAsked_ && run_.UserPresence.Locked) AskSession();
+    if (run_.UserPresence.Attended()) {
+        const uint64_t moves = tracker_.Moves();
+        // What is reminded of waits for its answer from here on, so that a
+        // check inside the reminder's loop reminds only of what came due later.
+        const std::vector<uint32_t> due = tracker_.Check(run_.Lists.Schedules, Now());
+        if (!due.empty()) Remind(due);
+        if (tracker_.Moves() != moves) SchedulesMoved();
+    }
+    ArmTimer();
+}
+
+void SyncCheck::ArmTimer() {
+    const ClockReading now = Now();
+    const NextDue next = tracker_.Arm(run_.Lists.Schedules);
+    // No one there: only the clock is looked at, hourly; their return checks at once.
+    UINT wait = kLongestWaitMs;
+    if (run_.UserPresence.Attended()) {
+        SYSTEMTIME local;
+        GetLocalTime(&local);
+        MinuteNumber minute = MinuteNumberOf(now.Local);
+        if (local.wMinute != now.Local.Minute) ++minute;  // the minute turned between the two readings
+        const int32_t intoMinute = local.wSecond * 1000 + local.wMilliseconds;
+        wait = TimerWaitMs(next, {minute, intoMinute, now.RunningMs, LocalOffsetMinutesAfter});
+    }
+    SetTimer(owner_, kSyncTimer, wait, nullptr);
 }
 
 void SyncCheck::Remind(const std::vector<uint32_t>& due) {
@@ -54,7 +79,7 @@ void SyncCheck::Remind(const std::vector<uint32_t>& due) {
         delay = reminder.AnswerDelay();
     }
     // Closed with its close box, or a user with no name to show: this occurrence passes.
-    const LocalTime now = Ui().Now();
+    const ClockReading now = Now();
     for (uint32_t userId : due) {
         const bool shown = std::any_of(named.begin(), named.end(), [userId](const DueUser& user) { return user.UserID == userId; });
         // An answer of the person's: a late read of the schedule file keeps it.
@@ -62,7 +87,7 @@ void SyncCheck::Remind(const std::vector<uint32_t>& due) {
         if (shown && answered && answer == TfrmRemind::chDelay) {
             tracker_.RemindAgain(run_.Lists.Schedules, userId, now, delay);
         } else {
-            tracker_.Settle(run_.Lists.Schedules, userId, now);
+            tracker_.Settle(run_.Lists.Schedules, userId, now.Local);
         }
     }
 }
@@ -76,6 +101,7 @@ void SyncCheck::PowerChanged(WPARAM event) {
     // A wake by itself (PBT_APMRESUMEAUTOMATIC alone) is for maintenance:
     // reminders wait until a person is there (PBT_APMRESUMESUSPEND).
     if (event == PBT_APMSUSPEND) run_.UserPresence.Asleep = true;
+    if (event == PBT_APMRESUMEAUTOMATIC) ArmTimer();
     if (event == PBT_APMRESUMESUSPEND) {
         run_.UserPresence.Asleep = false;
         CheckSoon();
@@ -88,10 +114,18 @@ void SyncCheck::SessionChanged(WPARAM event) {
         case WTS_CONSOLE_DISCONNECT:
         case WTS_REMOTE_DISCONNECT:
             run_.UserPresence.Locked = true;
+            lockAsked_ = false;
             break;
         case WTS_SESSION_UNLOCK:
             // Whoever unlocked the session is there, whatever the power events said.
             run_.UserPresence = Presence{};
+            lockAsked_ = false;
+            CheckSoon();
+            break;
+        case WTS_CONSOLE_CONNECT:
+        case WTS_REMOTE_CONNECT:
+            // Connected again: to a locked session, or straight to the desktop.
+            AskSession();
             CheckSoon();
             break;
         default:
@@ -104,9 +138,16 @@ void SyncCheck::TimeChanged() {
     CheckSoon();
 }
 
+void SyncCheck::AskSession() {
+    const SessionState state = session_.State();
+    run_.UserPresence.Locked = state.Locked || state.Disconnected;
+    lockAsked_ = run_.UserPresence.Locked;
+}
+
 void SyncCheck::FollowClock() {
-    // Every tick asks too, so a change without WM_TIMECHANGE is seen and the
-    // slow drift that time synchronisation corrects never adds up.
+    // Every wake asks too, so a change without WM_TIMECHANGE is seen within
+    // the hour and the slow drift that time synchronisation corrects never
+    // adds up.
     if (!clock_.SetByHand()) return;
     const uint64_t moves = tracker_.Moves();
     tracker_.ClockSetByHand(run_.Lists.Schedules, Ui().Now());

@@ -1,6 +1,7 @@
-// Lock, unlock and console notifications of the user's session
-// (WM_WTSSESSION_CHANGE) for one window, for as long as this object lives.
-// The notification library is looked up at run time and only when needed.
+// The user's session: lock, unlock and console notifications
+// (WM_WTSSESSION_CHANGE) for one window, for as long as this object lives,
+// and whether the session is locked or disconnected right now. The
+// notification library is looked up at run time and only when needed.
 #pragma once
 
 #include <windows.h>
@@ -9,12 +10,25 @@
 
 namespace corvane {
 
+struct SessionState {
+    bool Locked = false;        // the lock screen (or another secure screen) has the input
+    bool Disconnected = false;  // the session has no console or remote connection
+};
+
 class SessionWatch {
 public:
     explicit SessionWatch(HWND window);
     ~SessionWatch();
     SessionWatch(const SessionWatch&) = delete;
     SessionWatch& operator=(const SessionWatch&) = delete;
+
+    // Asks the system. Locked: the input desktop is one this session's
+    // programs cannot open, or Winlogon's; that holds on every Windows since
+    // NT, whereas the session's own lock flags (WTSSessionInfoEx) exist only
+    // from Windows 7 and read the wrong way round there. Disconnected: the
+    // session's connection state is not active. What cannot be asked (Wine
+    // has no lock screen) counts as someone there.
+    SessionState State() const;
 
 private:
     HWND window_;

@@ -2,8 +2,8 @@
 # Builds the benchmarks optimised and without sanitizers and runs them in one
 # go: the core benchmarks (arguments go to them), the schedule load as a ratio
 # to only reading the same file, and, under Wine on a private X display in a
-# prefix of its own (build/bench-prefix), corvane.exe's start-up time and idle
-# working set beside a bare Win32 program's.
+# prefix of its own (build/bench-prefix), corvane.exe's start-up time, idle
+# working set and idle wake-ups beside a bare Win32 program's.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -72,3 +72,46 @@ if $i686; then
 else
     echo "The i686 build's start-up is not measured: this machine's kernel refuses 32-bit programs."
 fi
+
+# Idle wake-ups under Wine: every context switch of each program's threads
+# over a few minutes in which nothing is due (no schedules), per hour; under
+# Wine one wake of a timer costs about 5. Each program is found among this
+# session's processes by its command line. CORVANE_IDLE_SECONDS sets the time.
+idle_seconds=${CORVANE_IDLE_SECONDS:-240}
+session_pids() {
+    local pid
+    for pid in $(pgrep -f -- "$1"); do
+        if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then echo "$pid"; fi
+    done
+}
+context_switches() {
+    local pid total=0
+    for pid in "$@"; do
+        total=$((total + $(cat /proc/"$pid"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { n += $2 } END { print n + 0 }')))
+    done
+    echo "$total"
+}
+idle_wakeups() {
+    local line bare="" corvane="" bare_start=0 corvane_start=0
+    "$@" idle "$idle_seconds" | while read -r line; do
+        # shellcheck disable=SC2086
+        case ${line%$'\r'} in
+            idle-begin)
+                bare=$(session_pids 'bare_window\.exe')
+                corvane=$(session_pids 'Corvane Bench.corvane\.exe')
+                bare_start=$(context_switches $bare)
+                corvane_start=$(context_switches $corvane)
+                ;;
+            idle-end)
+                awk -v b="$(($(context_switches $bare) - bare_start))" -v c="$(($(context_switches $corvane) - corvane_start))" \
+                    -v s="$idle_seconds" 'BEGIN {
+                        printf "  idle wake-ups per hour, as context switches over %d s with nothing due\n", s
+                        printf "    bare     %.0f\n    corvane  %.0f; aim: at most 1: %s\n", b * 3600 / s, c * 3600 / s,
+                               c * 3600 / s <= 1 ? "met" : "NOT met" }'
+                ;;
+        esac
+    done
+}
+echo
+echo "Idle under Wine, x86_64 build:"
+idle_wakeups /usr/lib/wine/wine64 build/bench-win64/bin/startup_bench.exe

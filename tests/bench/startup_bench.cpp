@@ -3,8 +3,13 @@
 // window, both started the same way, rounds interleaved:
 //   startup_bench [ROUNDS]
 // Corvane makes a later start (window hidden) from a folder of its own, with
-// the demo Palm Desktop of the stand-in; it counts as started once its icon
-// window exists. The working set is read after a second of idleness.
+// the demo Palm Desktop of the stand-in and no schedules; it counts as started
+// once its icon window exists. The working set is read after a second of
+// idleness.
+//   startup_bench idle SECONDS
+// starts both, lets them settle, prints "idle-begin", waits SECONDS, prints
+// "idle-end" and ends them: tools/bench.sh counts what each process does in
+// between.
 #include <windows.h>
 #include <psapi.h>
 
@@ -23,6 +28,8 @@ namespace {
 using namespace corvane::testing;
 
 constexpr DWORD kIdleMilliseconds = 1000;
+constexpr DWORD kSettleMilliseconds = 10000;
+constexpr DWORD kReadMilliseconds = 2000;
 constexpr WPARAM kExitCommand = 1101;
 
 struct Sample {
@@ -94,10 +101,36 @@ std::string LayOutCorvane(const std::string& folder) {
     return program;
 }
 
+HWND BareWindowOf(DWORD id) { return FindProcessWindow(id, "BareBenchWindow"); }
+HWND CorvaneIconOf(DWORD id) { return IconWindowOf(FindProcessWindow(id, kMainWindowClass)); }
+
+bool MeasureIdle(const std::string& bare, const std::string& corvane, int seconds) {
+    ProgramRun bareRun;
+    ProgramRun corvaneRun;
+    HWND window = nullptr;
+    HWND icon = nullptr;
+    if (!bareRun.Start(bare) || !corvaneRun.Start(corvane) ||
+        !WaitFor([&] { return (window = BareWindowOf(bareRun.Id())) != nullptr; }, 30000) ||
+        !WaitFor([&] { return (icon = CorvaneIconOf(corvaneRun.Id())) != nullptr; }, 30000)) {
+        return false;
+    }
+    Sleep(kSettleMilliseconds);
+    std::printf("idle-begin\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(seconds) * 1000);
+    std::printf("idle-end\n");
+    std::fflush(stdout);
+    Sleep(kReadMilliseconds);  // the counts are read before the programs begin to end
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    PostMessageA(icon, WM_COMMAND, kExitCommand, 0);
+    return bareRun.ExitCode() == 0 && corvaneRun.ExitCode() == 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    const bool idle = argc > 2 && std::string(argv[1]) == "idle";
+    const int rounds = argc > 1 && !idle ? std::max(1, std::atoi(argv[1])) : 10;
     const std::string desktop = TempFolder() + "Bench Palm Desktop";
     const std::string folder = TempFolder() + "Corvane Bench";
     if (!palmsim::CreatePalmDesktop(desktop, palmsim::DesktopKind::Demo) || !palmsim::RegisterDesktopPath(desktop)) {
@@ -106,17 +139,25 @@ int main(int argc, char** argv) {
     }
     const std::string corvane = LayOutCorvane(folder);
     const std::string bare = ExeDirectory() + "bare_window.exe";
+    if (idle) {
+        const bool measured = MeasureIdle(bare, corvane, std::max(1, std::atoi(argv[2])));
+        palmsim::UnregisterDesktopPath();
+        RemoveTree(desktop);
+        RemoveTree(folder);
+        if (!measured) std::fprintf(stderr, "startup_bench: a program did not start or end as expected\n");
+        return measured ? 0 : 1;
+    }
 
     std::vector<double> times[2];
     std::vector<double> sets[2];
     bool ok = true;
     for (int round = 0; round < rounds && ok; ++round) {
         Sample sample;
-        ok = Measure(bare, [](DWORD id) { return FindProcessWindow(id, "BareBenchWindow"); },
+        ok = Measure(bare, BareWindowOf,
                      [](HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); }, sample);
         times[0].push_back(sample.StartMilliseconds);
         sets[0].push_back(sample.WorkingSetKiB);
-        ok = ok && Measure(corvane, [](DWORD id) { return IconWindowOf(FindProcessWindow(id, kMainWindowClass)); },
+        ok = ok && Measure(corvane, CorvaneIconOf,
                            [](HWND icon) { PostMessageA(icon, WM_COMMAND, kExitCommand, 0); }, sample);
         times[1].push_back(sample.StartMilliseconds);
         sets[1].push_back(sample.WorkingSetKiB);

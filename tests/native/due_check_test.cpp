@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "due_tracker.h"
+#include "next_due.h"
 #include "next_occurrence.h"
 #include "schedule_test_support.h"
 
@@ -71,12 +73,113 @@ TEST(DueCheck, TheNextOccurrenceKeepsTheScheduleTimeAndRhythm) {
          "20260604"},
         {"every 0 days counts as daily", MakeRecord(1, skEveryNDays, 0, "1200", "20260603"), wednesdayNoon,
          "20260604"},
-        {"a year ahead comes back", MakeRecord(1, skDaily, 0, "0800", "20270603"), wednesdayNoon, "20260604"},
+        {"a date chosen a year ahead stays", MakeRecord(1, skDaily, 0, "0800", "20270603"), wednesdayNoon, "20270603"},
+        {"weekly off its weekday keeps its own date", MakeRecord(1, skWeekly, 3, "1700", "20260605"), wednesdayNoon,
+         "20260605"},
+        {"weekly off its weekday, once behind, goes on to its weekday", MakeRecord(1, skWeekly, 3, "1700", "20260605"),
+         MinuteNumberOf(JuneWeekTime(6, 9, 0)), "20260611"},
     };
     for (auto row : cases) {
         MoveToNextOccurrence(row.Record, row.After);
         EXPECT_EQ(DateOf(row.Record), row.Date) << row.Case;
         EXPECT_EQ(ScheduleMoment(row.Record), NextOccurrence(row.Record, row.After)) << row.Case;
+    }
+}
+
+// One run of the tracker over a list, step by step: 'c' checks, 'h' sets the
+// clock by hand, 's' settles user 1's reminder, 'd' delays it by `Delay`
+// minutes. The result: every record's date, then how many reminders came.
+struct Step {
+    char What;
+    LocalTime At;
+    uint64_t RunningMinutes = 0;
+    int32_t Delay = 0;
+};
+
+std::string RunSteps(const std::vector<ScheduleRecord>& records, const LocalTime& start, const std::vector<Step>& steps) {
+    ScheduleListHolder list = std::make_unique<ScheduleList>();
+    for (const ScheduleRecord& record : records) ScheduleListAdd(list, std::make_unique<ScheduleRecord>(record));
+    DueTracker tracker(start);
+    std::size_t reminders = 0;
+    for (const Step& step : steps) {
+        const ClockReading now{step.At, step.RunningMinutes * 60000};
+        if (step.What == 'c') reminders += tracker.Check(list, now).size();
+        if (step.What == 'h') tracker.ClockSetByHand(list, step.At);
+        if (step.What == 's') tracker.Settle(list, 1, step.At);
+        if (step.What == 'd') tracker.RemindAgain(list, 1, now, step.Delay);
+    }
+    std::string result;
+    for (int32_t i = 0; i < ScheduleListCount(list); ++i) result += DateOf(*ScheduleListAt(list, i)) + " ";
+    return result + std::to_string(reminders);
+}
+
+LocalTime At(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute) {
+    return {year, month, day, hour, minute, 0};
+}
+
+TEST(DueCheck, ClockCorrectionsBringBackOnlyWhatTheWrongClockMoved) {
+    const ScheduleRecord halfPastTen = MakeRecord(1, skDaily, 0, "1030", "20260603");
+    const struct {
+        const char* Case;
+        std::vector<ScheduleRecord> Records;
+        LocalTime Start;
+        std::vector<Step> Steps;
+        const char* Result;
+    } cases[] = {
+        {"a reminder open as the clock is put right a year back", {MakeRecord(1, skDaily, 0, "1030", "20270603")},
+         At(2027, 6, 3, 10, 0),
+         {{'c', At(2027, 6, 3, 10, 30)}, {'h', At(2026, 6, 3, 10, 32)}, {'s', At(2026, 6, 3, 10, 35)}}, "20260604 1"},
+        {"a reminder open as the clock is put right a week back", {MakeRecord(1, skDaily, 0, "1030", "20260610")},
+         At(2026, 6, 10, 10, 0),
+         {{'c', At(2026, 6, 10, 10, 30)}, {'h', At(2026, 6, 3, 9, 0)}, {'s', At(2026, 6, 3, 9, 1)}}, "20260603 1"},
+        {"a weekly record off its weekday, a small correction", {MakeRecord(1, skWeekly, 3, "1700", "20260605")},
+         JuneWeekTime(4, 9, 0), {{'c', JuneWeekTime(4, 10, 0)}, {'h', JuneWeekTime(4, 9, 58)}}, "20260605 0"},
+        {"a date the person chose months ahead", {MakeRecord(1, skDaily, 0, "0800", "20261001")},
+         JuneWeekTime(4, 9, 0), {{'c', JuneWeekTime(4, 10, 0)}, {'h', JuneWeekTime(3, 10, 0)}}, "20261001 0"},
+        {"what the wrong clock moved comes back", {halfPastTen}, JuneWeekTime(3, 10, 0),
+         {{'h', At(2027, 6, 3, 10, 0)}, {'c', At(2027, 6, 3, 10, 1)}, {'h', JuneWeekTime(3, 10, 5)}}, "20260603 0"},
+        {"and not before its own date", {MakeRecord(1, skWeekly, 3, "1700", "20260605")}, JuneWeekTime(3, 10, 0),
+         {{'h', At(2027, 6, 3, 10, 0)}, {'c', At(2027, 6, 3, 10, 1)}, {'h', JuneWeekTime(3, 10, 5)}}, "20260605 0"},
+        {"a user's second record is never touched",
+         {halfPastTen, MakeRecord(1, skDaily, 0, "1030", "20270603")}, JuneWeekTime(3, 10, 0),
+         {{'h', At(2027, 6, 3, 10, 0)}, {'c', At(2027, 6, 3, 10, 1)}, {'h', JuneWeekTime(3, 10, 5)}},
+         "20260603 20270603 0"},
+        {"a delay runs in running minutes, not on the wall clock", {halfPastTen}, JuneWeekTime(3, 10, 0),
+         {{'c', JuneWeekTime(3, 10, 30), 0}, {'d', JuneWeekTime(3, 10, 30), 0, 5}, {'c', JuneWeekTime(3, 11, 34), 4},
+          {'c', JuneWeekTime(3, 10, 35), 5}},
+         "20260603 2"},
+        {"a delay lapses as the clock is set by hand", {halfPastTen}, JuneWeekTime(3, 10, 0),
+         {{'c', JuneWeekTime(3, 10, 30)}, {'d', JuneWeekTime(3, 10, 30), 0, 5}, {'h', JuneWeekTime(3, 10, 0), 1},
+          {'c', JuneWeekTime(3, 10, 36), 6}},
+         "20260603 2"},
+    };
+    for (const auto& row : cases) EXPECT_EQ(RunSteps(row.Records, row.Start, row.Steps), row.Result) << row.Case;
+}
+
+TEST(DueCheck, TheTimerWakesForTheEarliestMomentAcrossSummerTime) {
+    constexpr int64_t kMinute = 60000;
+    const MinuteNumber now = MinuteNumberOf(JuneWeekTime(3, 1, 50));
+    // Summer time begins (+60) or ends (-60) 10 minutes from now.
+    const auto changesBy = [](int32_t change) {
+        return [change](int64_t ms) { return ms >= 10 * kMinute ? 60 + change : 60; };
+    };
+    const struct {
+        const char* Case;
+        NextDue Next;
+        OffsetAfter Offset;
+        int64_t WaitMs;
+    } cases[] = {
+        {"an occurrence in 40 minutes", {now + 40}, changesBy(0), 40 * kMinute},
+        {"after the hour summer time skips", {now + 80}, changesBy(60), 20 * kMinute},
+        {"inside the hour summer time skips: as it is skipped", {now + 40}, changesBy(60), 10 * kMinute},
+        {"after summer time ends", {now + 40}, changesBy(-60), kLongestWaitMs},
+        {"a delay ends first", {now + 40, 5 * kMinute + 1000}, changesBy(0), 5 * kMinute},
+        {"nothing due", {}, changesBy(0), kLongestWaitMs},
+        {"overdue", {now - 3}, changesBy(0), 0},
+    };
+    for (const auto& row : cases) {
+        const int64_t wait = TimerWaitMs(row.Next, {now, 0, 1000, row.Offset});
+        EXPECT_EQ(wait, std::min<int64_t>(row.WaitMs + kWakeMarginMs, kLongestWaitMs)) << row.Case;
     }
 }
 

@@ -261,8 +261,8 @@ TEST_F(ProgramRunTest, TheIconShowsHidesAndOpensThePages) {
 }
 
 // Reminders come from start-up on, with the introduction as the page: from
-// the minute timer, and at once after a wake.
-TEST_F(ProgramRunTest, TheMinuteTimerRemindsWithoutTheSchedulePage) {
+// the timer armed for the schedule's moment, and at once after a wake.
+TEST_F(ProgramRunTest, TheTimerRemindsWithoutTheSchedulePage) {
     ProgramRun run;
     StartWithScheduleDueIn(run, 1);
     EXPECT_TRUE(WaitFor([&] { return !HotSyncStarts().empty(); }, 130000));

@@ -196,7 +196,8 @@ TEST_F(ScheduleFormTest, EveryAnswerLeavesTheScheduleAheadAtItsOwnTime) {
     AddSchedule(run_.Lists.Schedules, 1001, skDaily, 0, "0801", "20260603");
     AddSchedule(run_.Lists.Schedules, 1002, skNothing, 0, "0800", "20260603");
     AddSchedule(run_.Lists.Schedules, 4242, skDaily, 0, "0800", "20260603");
-    SyncCheck check(host_, ui_.Clock, run_);
+    uint64_t running = 0;
+    SyncCheck check(host_, ui_.Clock, run_, [&running] { return running; });
     check.CheckSchedules();
     EXPECT_EQ(ui_.ModalStarts, 0);
     ui_.Clock.Hour = 11;  // asleep from 08:00 to 11:00
@@ -211,7 +212,8 @@ TEST_F(ScheduleFormTest, EveryAnswerLeavesTheScheduleAheadAtItsOwnTime) {
     EXPECT_STREQ(Schedule(1001)->SyncDate, "20260604");  // the close box lets this one pass
     EXPECT_STREQ(Schedule(4242)->SyncDate, "20260604");  // no name to show: passes unseen
 
-    // Due at 08:01 the next day, reminded at 11:00: "Remind me after " 5 reminds once more at 11:05.
+    // Due at 08:01 the next day, reminded at 11:00: "Remind me after " 5 reminds once more 5 minutes later,
+    // whatever the wall clock shows.
     ui_.Clock.Day = 4;
     run_.Options.RemindIndex = 2;
     run_.Options.RemindMin = 5;
@@ -220,8 +222,12 @@ TEST_F(ScheduleFormTest, EveryAnswerLeavesTheScheduleAheadAtItsOwnTime) {
         dynamic_cast<TfrmRemind*>(Window::FromHandle(dialog))->lblCloseClick();
     };
     check.CheckSchedules();
+    ui_.Clock.Hour = 10;  // summer time ended meanwhile
+    running += 4 * 60000;
+    check.CheckSchedules();
+    EXPECT_EQ(shown, 2);
     run_.UserPresence.Locked = true;
-    ui_.Clock.Minute = 5;
+    running += 60000;
     check.CheckSchedules();
     EXPECT_EQ(shown, 2);  // locked: waits
     run_.UserPresence.Locked = false;
