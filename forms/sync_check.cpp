@@ -13,6 +13,7 @@
 #include "ui_services.h"
 
 namespace corvane {
+
 SyncCheck::SyncCheck(HWND owner, const LocalTime& start, RunState& run, RunningClock running)
     : owner_(owner), run_(run), running_(std::move(running)), tracker_(start), session_(owner) {
     AskSession();
